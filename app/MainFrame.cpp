@@ -1,0 +1,113 @@
+#include "MainFrame.h"
+
+#include "../res/resource.h"
+#include "../settings/Settings.h"
+#include "ViewerApp.h"
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_SETFOCUS()
+    ON_WM_DESTROY()
+    ON_COMMAND(ID_VIEW_TOPMOST, OnViewTopmost)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TOPMOST, OnUpdateViewTopmost)
+    ON_COMMAND(ID_FONT_BOLD, OnFontBold)
+    ON_UPDATE_COMMAND_UI(ID_FONT_BOLD, OnUpdateFontBold)
+    ON_COMMAND(ID_FONT_ITALIC, OnFontItalic)
+    ON_UPDATE_COMMAND_UI(ID_FONT_ITALIC, OnUpdateFontItalic)
+END_MESSAGE_MAP()
+
+CMainFrame::CMainFrame()
+{
+    m_nFlags = settings::ReadOptionBits(theApp);
+    m_hWndNextViewer = nullptr;
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (!CFrameWnd::PreCreateWindow(cs))
+        return FALSE;
+    cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
+    if (m_nFlags & FLAG_TOPMOST)
+        cs.dwExStyle |= WS_EX_TOPMOST;
+    cs.lpszClass = AfxRegisterWndClass(0);
+    return cs.lpszClass != nullptr;
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs)
+{
+    if (CFrameWnd::OnCreate(lpcs) == -1)
+        return -1;
+
+    HICON hIcon = ::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
+
+    if (!m_wndView.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, RECT{}, this, AFX_IDW_PANE_FIRST))
+        return -1;
+
+    // The toolbar, the status bar and the clipboard chain are not built yet.
+    return 0;
+}
+
+void CMainFrame::OnSetFocus(HWND)
+{
+    m_wndView.SetFocus();
+}
+
+BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    // The view first, so that its commands work from the frame's menu, keys and bars.
+    if (m_wndView.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+void CMainFrame::OnDestroy()
+{
+    settings::SavePlacement(theApp, *this);
+    settings::SaveOptionBits(theApp, m_nFlags);
+    CFrameWnd::OnDestroy();
+}
+
+CString CMainFrame::GetSelectedFace() const
+{
+    return CString(); // no font box yet: the font mapper picks a Shift-JIS face
+}
+
+BOOL CMainFrame::FillFontBox()
+{
+    return TRUE;
+}
+
+void CMainFrame::OnViewTopmost()
+{
+    m_nFlags ^= FLAG_TOPMOST;
+    SetWindowPos((m_nFlags & FLAG_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CMainFrame::OnUpdateViewTopmost(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck((m_nFlags & FLAG_TOPMOST) != 0);
+}
+
+void CMainFrame::OnFontBold()
+{
+    m_nFlags ^= FLAG_BOLD;
+    m_wndView.Invalidate(TRUE);
+}
+
+void CMainFrame::OnUpdateFontBold(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(IsBold() != 0);
+}
+
+void CMainFrame::OnFontItalic()
+{
+    m_nFlags ^= FLAG_ITALIC;
+    m_wndView.Invalidate(TRUE);
+}
+
+void CMainFrame::OnUpdateFontItalic(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(IsItalic() != 0);
+}

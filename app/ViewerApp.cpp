@@ -1,0 +1,63 @@
+#include "ViewerApp.h"
+
+#include "../res/resource.h"
+#include "../settings/Settings.h"
+#include "../view/Mbcs.h"
+#include "AboutDlg.h"
+#include "MainFrame.h"
+
+#include <shellapi.h>
+
+CViewerApp theApp;
+
+namespace {
+bool IsSystemLeadByte(unsigned char b)
+{
+    return ::IsDBCSLeadByte(b) != 0;
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(CViewerApp, CWinApp)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
+END_MESSAGE_MAP()
+
+CViewerApp::CViewerApp()
+{
+    // The text is in the system code page: its lead bytes decide the characters.
+    mbcs::UseLeadBytes(&IsSystemLeadByte);
+}
+
+BOOL CViewerApp::InitInstance()
+{
+    Enable3dControls();
+    if (!AfxOleInit())
+        return FALSE;
+    settings::UseSettingsFile(*this);
+
+    CMainFrame* pFrame = new CMainFrame;
+    m_pMainWnd = pFrame;
+    if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr))
+        return FALSE; // the frame is gone with its window, or was never shown
+
+    settings::RestorePlacement(*this, *pFrame);
+    pFrame->FillFontBox();
+    pFrame->ShowWindow(SW_SHOW);
+    pFrame->UpdateWindow();
+    return TRUE;
+}
+
+void CViewerApp::OnAppAbout()
+{
+    CAboutDlg dlg;
+    dlg.DoModal();
+}
+
+void CViewerApp::OnFileNew()
+{
+    // Another copy of the program, in a process of its own.
+    char path[MAX_PATH];
+    if (!::GetModuleFileNameA(nullptr, path, sizeof path))
+        return;
+    ::ShellExecuteA(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
+}

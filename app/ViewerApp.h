@@ -1,0 +1,20 @@
+// CViewerApp: quelvan's application object.
+#pragma once
+#include "../framework/Framework.h"
+
+class CViewerApp : public CWinApp {
+public:
+    CViewerApp();
+    BOOL InitInstance() override;
+
+    // 1 exactly while Copy closes the clipboard, so that the notification of
+    // our own copy is not pasted straight back.
+    int m_bSelfCopy = 0;
+
+protected:
+    void OnAppAbout();
+    void OnFileNew();
+    DECLARE_MESSAGE_MAP()
+};
+
+extern CViewerApp theApp;

@@ -1,0 +1,58 @@
+// Scoped GDI objects: a paint context, a font, and a selection that is undone
+// when it goes out of scope.
+#pragma once
+#include "Wnd.h"
+
+class CPaintDC {
+public:
+    explicit CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd), m_hDC(::BeginPaint(m_hWnd, &m_ps)) {}
+    ~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+    operator HDC() const { return m_hDC; }
+    BOOL DPtoLP(POINT* pts, int n) const { return ::DPtoLP(m_hDC, pts, n); }
+    BOOL TextOut(int x, int y, const char* text, int n) const { return ::TextOutA(m_hDC, x, y, text, n); }
+
+    PAINTSTRUCT m_ps{};
+
+private:
+    HWND m_hWnd;
+    HDC m_hDC;
+};
+
+class CFont {
+public:
+    CFont() = default;
+    ~CFont() { DeleteObject(); }
+    CFont(const CFont&) = delete;
+    CFont& operator=(const CFont&) = delete;
+    BOOL CreateFontIndirect(const LOGFONTA* lf)
+    {
+        DeleteObject();
+        m_hObject = ::CreateFontIndirectA(lf);
+        return m_hObject != nullptr;
+    }
+    void DeleteObject()
+    {
+        if (m_hObject)
+            ::DeleteObject(m_hObject);
+        m_hObject = nullptr;
+    }
+    operator HFONT() const { return m_hObject; }
+
+private:
+    HFONT m_hObject = nullptr;
+};
+
+// Selects an object into a context and selects the replaced one back on scope exit.
+class CSelectObject {
+public:
+    CSelectObject(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(::SelectObject(hDC, hObject)) {}
+    ~CSelectObject() { ::SelectObject(m_hDC, m_hOld); }
+    CSelectObject(const CSelectObject&) = delete;
+    CSelectObject& operator=(const CSelectObject&) = delete;
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
+};

@@ -1,0 +1,144 @@
+#include "WinApp.h"
+
+#include "Wnd.h"
+#include "afxres.h"
+
+#include <ole2.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+CWinApp* g_pApp = nullptr;
+bool g_bOleInitialized = false;
+} // namespace
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+CWinApp::CWinApp(const char* lpszAppName) : m_pszAppName(lpszAppName)
+{
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    std::free(const_cast<char*>(m_pszProfileName));
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd)
+        m_pMainWnd->SendMessage(WM_CLOSE);
+}
+
+int CWinApp::ExitInstance()
+{
+    if (g_bOleInitialized) {
+        ::OleUninitialize();
+        g_bOleInitialized = false;
+    }
+    return static_cast<int>(m_msgCur.wParam);
+}
+
+BOOL CWinApp::PreTranslateMessage(MSG* pMsg)
+{
+    return m_pMainWnd && m_pMainWnd->PreTranslateMessage(pMsg);
+}
+
+BOOL CWinApp::PumpMessage()
+{
+    if (!::GetMessageA(&m_msgCur, nullptr, 0, 0))
+        return FALSE;
+    if (!PreTranslateMessage(&m_msgCur)) {
+        ::TranslateMessage(&m_msgCur);
+        ::DispatchMessageA(&m_msgCur);
+    }
+    return TRUE;
+}
+
+bool CWinApp::IsIdleMessage(const MSG& msg)
+{
+    // Paints, the caret's timer and a mouse that has not moved change no
+    // command state: they do not start an idle pass.
+    static POINT ptLast{-1, -1};
+    static UINT msgLast = 0;
+    if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
+        if (msg.message == msgLast && msg.pt.x == ptLast.x && msg.pt.y == ptLast.y)
+            return false;
+        ptLast = msg.pt;
+        msgLast = msg.message;
+        return true;
+    }
+    return msg.message != WM_PAINT && msg.message != 0x0118 /* WM_SYSTIMER */;
+}
+
+int CWinApp::Run()
+{
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
+    MSG peek;
+    for (;;) {
+        while (bIdle && !::PeekMessageA(&peek, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!OnIdle(lIdleCount++))
+                bIdle = FALSE;
+        }
+        do {
+            if (!PumpMessage())
+                return ExitInstance();
+            if (IsIdleMessage(m_msgCur)) {
+                bIdle = TRUE;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessageA(&peek, nullptr, 0, 0, PM_NOREMOVE));
+    }
+}
+
+BOOL CWinApp::OnIdle(LONG lCount)
+{
+    if (lCount == 0 && m_pMainWnd && m_pMainWnd->m_hWnd)
+        m_pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    return FALSE;
+}
+
+UINT CWinApp::GetProfileIntA(const char* lpszSection, const char* lpszEntry, int nDefault) const
+{
+    return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
+}
+
+BOOL CWinApp::WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue) const
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", nValue);
+    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, m_pszProfileName);
+}
+
+BOOL AfxOleInit()
+{
+    if (g_bOleInitialized)
+        return TRUE;
+    g_bOleInitialized = SUCCEEDED(::OleInitialize(nullptr));
+    return g_bOleInitialized;
+}
+
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (!pApp)
+        return -1;
+    pApp->m_hInstance = hInstance;
+    if (!pApp->InitInstance()) {
+        if (pApp->m_pMainWnd && pApp->m_pMainWnd->m_hWnd)
+            pApp->m_pMainWnd->DestroyWindow();
+        return pApp->ExitInstance();
+    }
+    return pApp->Run();
+}

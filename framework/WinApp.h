@@ -1,0 +1,46 @@
+// CWinApp: the application object, its start-up, message loop and idle-time
+// update pass, and the profile calls.
+#pragma once
+#include "CmdTarget.h"
+
+class CWnd;
+
+class CWinApp : public CCmdTarget {
+public:
+    explicit CWinApp(const char* lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    CWnd* m_pMainWnd = nullptr;
+    HINSTANCE m_hInstance = nullptr;
+    const char* m_pszAppName = nullptr;   // the application's name (string row 0xE000 when none is given)
+    const char* m_pszProfileName = nullptr; // the initialisation file, a heap string (malloc'd) owned here
+
+    virtual BOOL InitInstance() { return TRUE; }
+    virtual int ExitInstance();
+    virtual int Run();
+    // Idle-time work: bars and panes follow their update rules. Returns TRUE
+    // while more idle work is wanted.
+    virtual BOOL OnIdle(LONG lCount);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+
+    // Takes and dispatches one message; FALSE on WM_QUIT.
+    BOOL PumpMessage();
+
+    // Kept for compatibility with the old 3-D controls call: always TRUE.
+    BOOL Enable3dControls() { return TRUE; }
+
+    UINT GetProfileIntA(const char* lpszSection, const char* lpszEntry, int nDefault) const;
+    BOOL WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue) const;
+
+protected:
+    void OnAppExit();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static bool IsIdleMessage(const MSG& msg);
+    MSG m_msgCur{};
+};
+
+CWinApp* AfxGetApp();
+BOOL AfxOleInit();
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

@@ -1,0 +1,303 @@
+#include "Wnd.h"
+
+#include "WinApp.h"
+
+#include <set>
+#include <string>
+#include <unordered_map>
+
+namespace {
+
+// Windows bound to objects. One thread creates and uses every window.
+std::unordered_map<HWND, CWnd*>& PermanentMap()
+{
+    static std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
+
+// The object whose window CreateEx is creating, until the hook binds it.
+CWnd* g_pWndInit = nullptr;
+HHOOK g_hCbtHook = nullptr;
+
+// The message being dispatched, for Default(). Saved and restored around
+// every dispatch, so a nested message never disturbs its caller's.
+MSG g_currentMsg{};
+
+} // namespace
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Binds the object before the new window's first message (WM_NCCREATE):
+// the window procedure of whatever class the window has is replaced by ours.
+LRESULT CALLBACK AfxCbtHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && g_pWndInit) {
+        CWnd* pWnd = g_pWndInit;
+        g_pWndInit = nullptr;
+        HWND hWnd = reinterpret_cast<HWND>(wParam);
+        pWnd->Attach(hWnd);
+        pWnd->m_pfnSuper = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    }
+    return ::CallNextHookEx(g_hCbtHook, code, wParam, lParam);
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (!pWnd)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    return pWnd->Dispatch(message, wParam, lParam);
+}
+
+CWnd::~CWnd()
+{
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    auto it = PermanentMap().find(hWnd);
+    return it == PermanentMap().end() ? nullptr : it->second;
+}
+
+void CWnd::Attach(HWND hWnd)
+{
+    m_hWnd = hWnd;
+    PermanentMap()[hWnd] = this;
+}
+
+void CWnd::DetachAfterDestroy()
+{
+    PermanentMap().erase(m_hWnd);
+    m_hWnd = nullptr;
+    m_pfnSuper = nullptr;
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this) {
+        pApp->m_pMainWnd = nullptr;
+        ::PostQuitMessage(0);
+    }
+    PostNcDestroy(); // may delete this
+}
+
+LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCDESTROY) {
+        LRESULT result = ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+        DetachAfterDestroy();
+        return result;
+    }
+    const MSG saved = g_currentMsg;
+    g_currentMsg = MSG{m_hWnd, message, wParam, lParam, 0, {}};
+    LRESULT result;
+    try {
+        result = WindowProc(message, wParam, lParam);
+    } catch (...) {
+        // No exception crosses the window procedure; a failed creation fails.
+        result = message == WM_CREATE ? -1 : 0;
+    }
+    g_currentMsg = saved; // this may be gone by now: touch only the globals
+    return result;
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (!cs.lpszClass)
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW));
+    return TRUE;
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                    LPVOID lpParam)
+{
+    CREATESTRUCTA cs{};
+    cs.dwExStyle = dwExStyle;
+    cs.lpszClass = lpszClassName;
+    cs.lpszName = lpszWindowName;
+    cs.style = static_cast<LONG>(dwStyle);
+    cs.x = x;
+    cs.y = y;
+    cs.cx = nWidth;
+    cs.cy = nHeight;
+    cs.hwndParent = hWndParent;
+    cs.hMenu = nIDorHMenu;
+    cs.hInstance = AfxGetInstanceHandle();
+    cs.lpCreateParams = lpParam;
+    if (!PreCreateWindow(cs))
+        return FALSE;
+
+    if (!g_hCbtHook)
+        g_hCbtHook = ::SetWindowsHookExA(WH_CBT, &AfxCbtHook, nullptr, ::GetCurrentThreadId());
+    g_pWndInit = this;
+    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style),
+                                  cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
+                                  cs.lpCreateParams);
+    g_pWndInit = nullptr;
+    return hWnd != nullptr;
+}
+
+BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID)
+{
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd ? pParentWnd->m_hWnd : nullptr,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+void CWnd::CenterWindow(HWND hWndAlternateOwner) const
+{
+    HWND hOwner = hWndAlternateOwner ? hWndAlternateOwner : ::GetWindow(m_hWnd, GW_OWNER);
+    RECT rcSelf, rcOwner;
+    GetWindowRect(&rcSelf);
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    ::GetMonitorInfoA(::MonitorFromWindow(hOwner ? hOwner : m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+    if (hOwner && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner))
+        ::GetWindowRect(hOwner, &rcOwner);
+    else
+        rcOwner = mi.rcWork;
+    const int cx = rcSelf.right - rcSelf.left;
+    const int cy = rcSelf.bottom - rcSelf.top;
+    int x = (rcOwner.left + rcOwner.right - cx) / 2;
+    int y = (rcOwner.top + rcOwner.bottom - cy) / 2;
+    // Keep the whole window on the owner's monitor.
+    if (x + cx > mi.rcWork.right) x = mi.rcWork.right - cx;
+    if (y + cy > mi.rcWork.bottom) y = mi.rcWork.bottom - cy;
+    if (x < mi.rcWork.left) x = mi.rcWork.left;
+    if (y < mi.rcWork.top) y = mi.rcWork.top;
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CWnd::Default()
+{
+    return DefWindowProc(g_currentMsg.message, g_currentMsg.wParam, g_currentMsg.lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper)
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (!OnWndMsg(message, wParam, lParam, &result))
+        result = DefWindowProc(message, wParam, lParam);
+    return result;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_COMMAND) {
+        *pResult = 0;
+        return OnCommand(wParam, lParam);
+    }
+    if (message == WM_NOTIFY)
+        return OnNotify(wParam, lParam, pResult);
+    const AFX_MSGMAP_ENTRY* entry = FindEntry(message, 0, 0);
+    if (!entry)
+        return FALSE;
+    *pResult = entry->pfn(this, wParam, lParam);
+    return TRUE;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const UINT nID = LOWORD(wParam);
+    const HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
+    int nCode = HIWORD(wParam);
+    if (!hWndCtrl) {
+        // A menu item or an accelerator: its update rule may forbid it.
+        CTestCmdUI state;
+        state.m_nID = nID;
+        OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
+        if (!state.m_bEnabled)
+            return TRUE;
+        nCode = CN_COMMAND;
+    } else {
+        CWnd* pChild = FromHandlePermanent(hWndCtrl);
+        LRESULT result = 0;
+        if (pChild && pChild->OnChildNotify(WM_COMMAND, wParam, lParam, &result))
+            return TRUE;
+        if (nID == 0)
+            return FALSE;
+    }
+    return OnCmdMsg(nID, nCode, nullptr, nullptr);
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
+{
+    const NMHDR* pNMHDR = reinterpret_cast<const NMHDR*>(lParam);
+    CWnd* pChild = FromHandlePermanent(pNMHDR->hwndFrom);
+    return pChild && pChild->OnChildNotify(WM_NOTIFY, 0, lParam, pResult);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const int nCode = message == WM_COMMAND ? HIWORD(wParam)
+                                            : reinterpret_cast<const NMHDR*>(lParam)->code;
+    const AFX_MSGMAP_ENTRY* entry = FindEntry(WM_REFLECT_BASE + message, nCode, 0);
+    if (!entry)
+        return FALSE;
+    *pResult = entry->pfn(this, wParam, lParam);
+    return TRUE;
+}
+
+const AFX_MSGMAP* CWnd::GetThisMessageMap()
+{
+    static constexpr AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, nullptr}};
+    static constexpr AFX_MSGMAP map{&CCmdTarget::GetThisMessageMap, entries};
+    return &map;
+}
+
+const AFX_MSGMAP* CWnd::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
+{
+    static std::set<std::string> registered;
+    char name[96];
+    wsprintfA(name, "Afx:%p:%x:%p:%p:%p", static_cast<void*>(AfxGetInstanceHandle()), nClassStyle,
+              static_cast<void*>(hCursor), static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
+    auto it = registered.find(name);
+    if (it != registered.end())
+        return it->c_str();
+    WNDCLASSA wc{};
+    wc.style = nClassStyle;
+    wc.lpfnWndProc = ::DefWindowProcA; // replaced per window by the creation hook
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hCursor = hCursor;
+    wc.hbrBackground = hbrBackground;
+    wc.hIcon = hIcon;
+    wc.lpszClassName = name;
+    if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return nullptr;
+    return registered.insert(name).first->c_str();
+}
+
+HINSTANCE AfxGetInstanceHandle()
+{
+    return ::GetModuleHandleA(nullptr);
+}
+
+CWnd* AfxGetMainWnd()
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp ? pApp->m_pMainWnd : nullptr;
+}

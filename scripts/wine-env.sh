@@ -1,0 +1,34 @@
+# Sourced by the scripts that run Windows programs: the Wine environment of this
+# checkout (a private prefix under build/, code page 932, no debug output).
+QUELVAN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-$QUELVAN_ROOT/build/wineprefix}
+export WINEDEBUG=-all
+export LANG=ja_JP.UTF-8
+unset LC_ALL
+export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer prompts
+
+# Creates the prefix once, with the settings that keep a window-manager-less
+# display fast (unmanaged windows) and crashes quiet (no crash dialog).
+wine_prefix_ready() {
+    [ -f "$WINEPREFIX/.quelvan-ready" ] && return 0
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
+    wineserver -w
+    touch "$WINEPREFIX/.quelvan-ready"
+}
+
+# Starts a persistent server and Wine's services with their output on
+# /dev/null, so that no caller (CTest above all) waits on their pipes. The
+# services live as long as the server.
+wine_services_up() {
+    wine_prefix_ready
+    local pidfile="$WINEPREFIX/.wineserver.pid"
+    if [ -f "$pidfile" ] && [ "$(ps -o comm= -p "$(cat "$pidfile")" 2>/dev/null)" = wineserver64 ]; then
+        return 0
+    fi
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine cmd /c exit </dev/null >/dev/null 2>&1
+    pgrep -n -x wineserver64 > "$pidfile"
+}

@@ -1,0 +1,244 @@
+// The text buffer and character cursor, with code page 932's lead bytes.
+#include "view/Mbcs.h"
+#include "view/TextCursor.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+class Cursor : public CTextCursor {
+public:
+    const char* Hint() const { return m_pPrevHint; }
+    const char* Start() const { return m_strText.GetString(); }
+};
+
+std::string Stored(const Cursor& c)
+{
+    return std::string(c.GetText().GetString(), static_cast<size_t>(c.GetText().GetLength()));
+}
+
+// Character starts of a text, walked from its beginning.
+std::vector<int> Boundaries(const std::string& s)
+{
+    std::vector<int> starts;
+    for (size_t i = 0; i < s.size(); i += mbcs::IsLeadByte(static_cast<unsigned char>(s[i])) ? 2 : 1)
+        starts.push_back(static_cast<int>(i));
+    return starts;
+}
+
+} // namespace
+
+TEST(SetText, DropsTabsAndLineBreaks)
+{
+    Cursor c;
+    c.Assign("a\tb\r\nc");
+    EXPECT_EQ(Stored(c), "abc");
+    EXPECT_EQ(c.GetCount(), 3);
+}
+
+TEST(SetText, KeepsTabOrLineFeedAsSecondByteOfADoubleByteCharacter)
+{
+    // 0x81 0x09 and 0x81 0x0A are not well-formed Shift-JIS, but the trail byte
+    // is copied unexamined: the pair stays one character.
+    Cursor c;
+    c.Assign("\x81\x09x\x81\x0Ay");
+    EXPECT_EQ(Stored(c), "\x81\x09x\x81\x0Ay");
+    EXPECT_EQ(c.GetCount(), 4);
+}
+
+TEST(SetText, NullAndEmptyAndOnlyBreaksGiveEmptyText)
+{
+    for (const char* text : {static_cast<const char*>(nullptr), "", "\t\r\n\r\n"}) {
+        Cursor c;
+        c.Assign("xyz");
+        c.StepForward();
+        c.Assign(text);
+        EXPECT_TRUE(c.IsEmpty());
+        EXPECT_EQ(c.GetCount(), 0);
+        EXPECT_EQ(c.GetIndex(), 0);
+        EXPECT_EQ(c.GetPos(), 0);
+        EXPECT_FALSE(c.HasNext());
+        EXPECT_FALSE(c.HasPrev());
+        EXPECT_FALSE(c.StepForward());
+        EXPECT_FALSE(c.StepBack());
+    }
+}
+
+TEST(SetText, CutsAt256Bytes)
+{
+    Cursor c;
+    c.Assign(std::string(300, 'x').c_str());
+    EXPECT_EQ(c.GetText().GetLength(), 256);
+    EXPECT_EQ(c.GetCount(), 256);
+}
+
+TEST(SetText, KeepsDoubleByteCharacterThatStartsAtByte255Whole)
+{
+    Cursor c;
+    c.Assign((std::string(255, 'x') + "\x82\xA0" + "yz").c_str());
+    EXPECT_EQ(c.GetText().GetLength(), 257);
+    EXPECT_EQ(Stored(c).substr(255), "\x82\xA0");
+    EXPECT_EQ(c.GetCount(), 256);
+
+    c.Assign((std::string(256, 'x') + "\x82\xA0").c_str());
+    EXPECT_EQ(c.GetText().GetLength(), 256);
+}
+
+TEST(SetText, DroppedCharactersDoNotCountTowardsTheLimit)
+{
+    Cursor c;
+    c.Assign((std::string(100, '\n') + std::string(256, 'x') + "tail").c_str());
+    EXPECT_EQ(Stored(c), std::string(256, 'x'));
+}
+
+TEST(SetText, DropsADanglingLeadByte)
+{
+    Cursor c;
+    c.Assign("ab\x82");
+    EXPECT_EQ(Stored(c), "ab");
+    EXPECT_EQ(c.GetCount(), 2);
+    c.Assign("\x82");
+    EXPECT_TRUE(c.IsEmpty());
+    // At the limit, too: nothing is read past the terminator.
+    c.Assign((std::string(255, 'x') + "\x82").c_str());
+    EXPECT_EQ(c.GetText().GetLength(), 255);
+}
+
+TEST(SetText, ResetsTheCursorEvenForTheSameText)
+{
+    Cursor c;
+    c.Assign("\x82\xA0xy");
+    c.StepForward();
+    c.StepForward();
+    c.Assign("\x82\xA0xy");
+    EXPECT_EQ(c.GetPos(), 0);
+    EXPECT_EQ(c.GetIndex(), 0);
+    EXPECT_EQ(c.Hint(), nullptr);
+}
+
+TEST(Stepping, SingleBytesThenADoubleByteCharacter)
+{
+    Cursor c;
+    c.Assign("ab\x82\xA0");
+    ASSERT_EQ(c.GetCount(), 3);
+    EXPECT_TRUE(c.StepForward());
+    EXPECT_TRUE(c.StepForward());
+    EXPECT_EQ(c.GetPos(), 2);
+    EXPECT_EQ(c.GetIndex(), 2);
+    EXPECT_EQ(c.CurrentWidth(), 2);
+    EXPECT_FALSE(c.HasNext());
+    EXPECT_FALSE(c.StepForward());
+    EXPECT_EQ(c.GetPos(), 2);
+    EXPECT_TRUE(c.StepBack());
+    EXPECT_EQ(c.GetPos(), 1);
+    EXPECT_EQ(c.GetIndex(), 1);
+    EXPECT_TRUE(c.StepBack());
+    EXPECT_EQ(c.GetPos(), 0);
+    EXPECT_EQ(c.GetIndex(), 0);
+    EXPECT_FALSE(c.StepBack());
+}
+
+TEST(Stepping, BackFromTheHintThenFromTheStart)
+{
+    Cursor c;
+    c.Assign("\x82\xA0xy");
+    c.StepForward();
+    EXPECT_EQ(c.GetPos(), 2);
+    EXPECT_EQ(c.Hint(), c.Start());
+    c.StepForward();
+    EXPECT_EQ(c.GetPos(), 3);
+    c.StepBack();
+    EXPECT_EQ(c.GetPos(), 2);
+    EXPECT_EQ(c.Hint(), c.Start() + 2); // equals the current position now
+    c.StepBack();
+    EXPECT_EQ(c.GetPos(), 0);
+    EXPECT_EQ(c.GetIndex(), 0);
+}
+
+TEST(Stepping, HintKeepsTheLastDoubleByteCharacterPassed)
+{
+    Cursor c;
+    c.Assign("a\x82\xA0\x82\xA2xyz");
+    while (c.StepForward()) {
+    }
+    EXPECT_EQ(c.GetPos(), 7);
+    EXPECT_EQ(c.Hint(), c.Start() + 3);
+    std::vector<int> back;
+    while (c.StepBack())
+        back.push_back(c.GetPos());
+    EXPECT_EQ(back, (std::vector<int>{6, 5, 3, 1, 0}));
+}
+
+TEST(Stepping, HalfWidthKatakanaIsOneByte)
+{
+    Cursor c;
+    c.Assign("\xB1\xB2");
+    EXPECT_EQ(c.GetCount(), 2);
+    EXPECT_EQ(c.CurrentWidth(), 1);
+    c.StepForward();
+    EXPECT_EQ(c.GetPos(), 1);
+}
+
+TEST(Mbcs, PrevCharStartWalksForward)
+{
+    const char text[] = "a\x82\xA0" "b";
+    EXPECT_EQ(mbcs::PrevCharStart(text, text + 3), text + 1);
+    EXPECT_EQ(mbcs::PrevCharStart(text, text + 1), text);
+    EXPECT_EQ(mbcs::PrevCharStart(text + 1, text + 1), nullptr);
+    EXPECT_EQ(mbcs::PrevCharStart(text + 3, text + 1), nullptr);
+}
+
+// Arbitrary bytes and step sequences: every state must equal a plain walk
+// from the start of the stored text, and nothing may read out of bounds.
+TEST(Randomized, CursorAgreesWithAWalkFromTheStart)
+{
+    std::mt19937 rng(20261208);
+    const unsigned char interesting[] = {0x00, 0x09, 0x0A, 0x0D, 'a', 0x7F, 0x80, 0x81, 0x9F, 0xA0,
+                                         0xB1, 0xDF, 0xE0, 0xFC, 0xFD, 0xFF, 0x40};
+    for (int round = 0; round < 3000; ++round) {
+        const size_t len = rng() % 300;
+        std::string input;
+        for (size_t i = 0; i < len; ++i)
+            input.push_back(static_cast<char>(rng() % 2 ? interesting[rng() % sizeof interesting] : rng() % 256));
+        Cursor c;
+        c.Assign(input.c_str()); // stops at the first zero byte, like any C string
+        const std::string stored = Stored(c);
+        ASSERT_LE(stored.size(), 257u);
+        const std::vector<int> starts = Boundaries(stored);
+        ASSERT_EQ(c.GetCount(), static_cast<int>(starts.size()));
+        for (int i : starts) {
+            const char ch = stored[static_cast<size_t>(i)];
+            ASSERT_TRUE(ch != '\t' && ch != '\r' && ch != '\n');
+        }
+        if (!stored.empty()) { // no dangling lead byte at the end
+            ASSERT_FALSE(mbcs::IsLeadByte(static_cast<unsigned char>(stored.back())) &&
+                         starts.back() == static_cast<int>(stored.size()) - 1);
+        }
+
+        for (int step = 0; step < 200; ++step) {
+            const bool forward = rng() % 3 != 0;
+            const int before = c.GetIndex();
+            const bool moved = forward ? c.StepForward() : c.StepBack();
+            if (moved) {
+                ASSERT_EQ(c.GetIndex(), before + (forward ? 1 : -1));
+            }
+            if (stored.empty())
+                continue;
+            ASSERT_GE(c.GetIndex(), 0);
+            ASSERT_LT(c.GetIndex(), static_cast<int>(starts.size()));
+            ASSERT_EQ(c.GetPos(), starts[static_cast<size_t>(c.GetIndex())]);
+            ASSERT_EQ(c.HasPrev(), c.GetIndex() > 0);
+            ASSERT_EQ(c.HasNext(), c.GetIndex() + 1 < static_cast<int>(starts.size()));
+            if (c.Hint() && c.GetPos() > 1) {
+                const int hint = static_cast<int>(c.Hint() - c.Start());
+                ASSERT_LE(hint, c.GetPos());
+                ASSERT_TRUE(std::find(starts.begin(), starts.end(), hint) != starts.end());
+            }
+        }
+    }
+}

@@ -1,0 +1,286 @@
+// The real main frame and character view: creation, command routing, update
+// rules, options, focus, painting and the input dialog.
+#include "WineTest.h"
+
+#include "res/resource.h"
+
+using wine_test::FrameTest;
+using wine_test::PumpMessages;
+using wine_test::Sjis;
+
+namespace {
+
+void Command(CWnd* frame, UINT id, WORD source = 1 /* accelerator */)
+{
+    frame->SendMessage(WM_COMMAND, MAKEWPARAM(id, source), 0);
+}
+
+// State of a menu item after its pop-up's update rules ran.
+UINT ItemState(CMainFrame* frame, int popup, UINT id)
+{
+    HMENU hPopup = ::GetSubMenu(::GetMenu(frame->m_hWnd), popup);
+    frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(popup, FALSE));
+    return ::GetMenuState(hPopup, id, MF_BYCOMMAND);
+}
+
+bool Grayed(CMainFrame* frame, UINT id)
+{
+    return (ItemState(frame, 1, id) & MF_GRAYED) != 0;
+}
+
+// Pixels of the view's client area that differ from the window colour.
+int InkPixels(HWND hWnd, RECT* pInk = nullptr)
+{
+    RECT rc;
+    ::GetClientRect(hWnd, &rc);
+    HDC hdc = ::GetDC(hWnd);
+    HDC mem = ::CreateCompatibleDC(hdc);
+    HBITMAP bmp = ::CreateCompatibleBitmap(hdc, rc.right, rc.bottom);
+    HGDIOBJ old = ::SelectObject(mem, bmp);
+    ::BitBlt(mem, 0, 0, rc.right, rc.bottom, hdc, 0, 0, SRCCOPY);
+    const COLORREF window = ::GetSysColor(COLOR_WINDOW);
+    int count = 0;
+    RECT ink{rc.right, rc.bottom, 0, 0};
+    for (int y = 0; y < rc.bottom; y += 2) {
+        for (int x = 0; x < rc.right; x += 2) {
+            if (::GetPixel(mem, x, y) != window) {
+                ++count;
+                ink.left = std::min<LONG>(ink.left, x);
+                ink.top = std::min<LONG>(ink.top, y);
+                ink.right = std::max<LONG>(ink.right, x + 1);
+                ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+            }
+        }
+    }
+    ::SelectObject(mem, old);
+    ::DeleteObject(bmp);
+    ::DeleteDC(mem);
+    ::ReleaseDC(hWnd, hdc);
+    if (pInk)
+        *pInk = ink;
+    return count;
+}
+
+} // namespace
+
+TEST_F(FrameTest, CreatesTheFrameAndTheViewFillingItsClientArea)
+{
+    char title[64] = {};
+    ::GetWindowTextA(frame->m_hWnd, title, sizeof title);
+    EXPECT_STREQ(title, "quelvan");
+    EXPECT_TRUE(frame->IsWindowVisible());
+
+    RECT rc;
+    frame->GetWindowRect(&rc);
+    EXPECT_EQ(rc.right - rc.left, 400);
+    EXPECT_EQ(rc.bottom - rc.top, 400);
+    EXPECT_FALSE(::GetWindowLongA(frame->m_hWnd, GWL_EXSTYLE) & (WS_EX_CLIENTEDGE | WS_EX_TOPMOST));
+
+    ASSERT_EQ(frame->GetDlgItem(AFX_IDW_PANE_FIRST), view->m_hWnd);
+    EXPECT_TRUE(::GetWindowLongA(view->m_hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_FALSE(::GetWindowLongA(view->m_hWnd, GWL_STYLE) & WS_BORDER);
+    EXPECT_TRUE(::GetClassLongA(view->m_hWnd, GCL_STYLE) & CS_DBLCLKS);
+
+    RECT client, pane;
+    frame->GetClientRect(&client);
+    view->GetWindowRect(&pane);
+    EXPECT_EQ(pane.right - pane.left, client.right);
+    EXPECT_EQ(pane.bottom - pane.top, client.bottom);
+
+    // Resizing the frame lays the view out again.
+    frame->SetWindowPos(nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER);
+    frame->GetClientRect(&client);
+    view->GetWindowRect(&pane);
+    EXPECT_EQ(pane.right - pane.left, client.right);
+    EXPECT_EQ(pane.bottom - pane.top, client.bottom);
+}
+
+TEST_F(FrameTest, StepsThroughTheTextByCommandsSentToTheFrame)
+{
+    view->SetText(Sjis("あxい").c_str());
+    EXPECT_EQ(view->GetCount(), 3);
+    Command(frame, ID_NEXT_CHAR);
+    EXPECT_EQ(view->GetPos(), 2);
+    Command(frame, ID_NEXT_CHAR);
+    EXPECT_EQ(view->GetPos(), 3);
+    Command(frame, ID_NEXT_CHAR); // disabled at the last character
+    EXPECT_EQ(view->GetIndex(), 2);
+    Command(frame, ID_PREV_CHAR, 0);
+    Command(frame, ID_PREV_CHAR, 0);
+    EXPECT_EQ(view->GetPos(), 0);
+    Command(frame, ID_PREV_CHAR);
+    EXPECT_EQ(view->GetIndex(), 0);
+}
+
+TEST_F(FrameTest, MenuItemsFollowTheEnableRules)
+{
+    view->SetText("");
+    EXPECT_TRUE(Grayed(frame, ID_NEXT_CHAR));
+    EXPECT_TRUE(Grayed(frame, ID_PREV_CHAR));
+    EXPECT_FALSE(Grayed(frame, ID_INPUT_TEXT));
+
+    view->SetText("ab");
+    EXPECT_FALSE(Grayed(frame, ID_NEXT_CHAR));
+    EXPECT_TRUE(Grayed(frame, ID_PREV_CHAR));
+    view->NextChar();
+    EXPECT_TRUE(Grayed(frame, ID_NEXT_CHAR));
+    EXPECT_FALSE(Grayed(frame, ID_PREV_CHAR));
+
+    // The application's commands are found through the frame.
+    EXPECT_FALSE(ItemState(frame, 0, ID_FILE_NEW) & MF_GRAYED);
+    EXPECT_FALSE(ItemState(frame, 0, ID_APP_EXIT) & MF_GRAYED);
+    EXPECT_FALSE(ItemState(frame, 3, ID_APP_ABOUT) & MF_GRAYED);
+}
+
+TEST_F(FrameTest, AlwaysOnTopTogglesTheBandAndTheCheckMark)
+{
+    const auto topmost = [&] { return (::GetWindowLongA(frame->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    EXPECT_FALSE(ItemState(frame, 2, ID_VIEW_TOPMOST) & MF_CHECKED);
+    Command(frame, ID_VIEW_TOPMOST, 0);
+    EXPECT_EQ(frame->m_nFlags, FLAG_TOPMOST);
+    EXPECT_TRUE(topmost());
+    EXPECT_TRUE(ItemState(frame, 2, ID_VIEW_TOPMOST) & MF_CHECKED);
+    Command(frame, ID_VIEW_TOPMOST, 0);
+    EXPECT_FALSE(topmost());
+    EXPECT_EQ(frame->m_nFlags, 0);
+}
+
+TEST_F(FrameTest, BoldAndItalicChangeTheGlyphFontOnly)
+{
+    view->SetText("abc");
+    view->NextChar();
+    Command(frame, ID_FONT_BOLD);
+    EXPECT_EQ(frame->IsBold(), FLAG_BOLD);
+    EXPECT_EQ(view->GlyphFont(300, 200).lfWeight, FW_BOLD);
+    Command(frame, ID_FONT_ITALIC);
+    EXPECT_EQ(frame->IsItalic(), FLAG_ITALIC);
+    EXPECT_TRUE(view->GlyphFont(300, 200).lfItalic);
+    EXPECT_EQ(view->GetIndex(), 1);
+    Command(frame, ID_FONT_BOLD);
+    EXPECT_EQ(view->GlyphFont(300, 200).lfWeight, 0);
+    EXPECT_EQ(frame->m_nFlags, FLAG_ITALIC);
+}
+
+TEST_F(FrameTest, GlyphCellIsTheOuterWindowSize)
+{
+    view->SetText(Sjis("aあ").c_str());
+    LOGFONTA lf = view->GlyphFont(300, 200);
+    EXPECT_EQ(lf.lfHeight, 200);
+    EXPECT_EQ(lf.lfWidth, 300);
+    EXPECT_EQ(lf.lfCharSet, SHIFTJIS_CHARSET);
+    EXPECT_EQ(lf.lfPitchAndFamily, FF_MODERN | DEFAULT_PITCH);
+    EXPECT_STREQ(lf.lfFaceName, "");
+    view->NextChar();
+    lf = view->GlyphFont(300, 200);
+    EXPECT_EQ(lf.lfWidth, 150);
+}
+
+TEST_F(FrameTest, PaintsTheGlyphLargeAndNothingForAnEmptyText)
+{
+    frame->SetWindowPos(nullptr, 0, 0, 420, 420, SWP_NOMOVE | SWP_NOZORDER);
+    view->SetText("");
+    view->UpdateWindow();
+    EXPECT_EQ(InkPixels(view->m_hWnd), 0);
+
+    view->SetText(Sjis("大").c_str());
+    view->UpdateWindow();
+    RECT ink, client;
+    ASSERT_GT(InkPixels(view->m_hWnd, &ink), 0);
+    view->GetClientRect(&client);
+    // The glyph's ink spans most of the view both ways.
+    EXPECT_GT(ink.right - ink.left, client.right * 6 / 10);
+    EXPECT_GT(ink.bottom - ink.top, client.bottom * 6 / 10);
+}
+
+TEST_F(FrameTest, ActivatingTheFrameFocusesTheView)
+{
+    ::SetFocus(nullptr);
+    frame->SetFocus();
+    EXPECT_EQ(::GetFocus(), view->m_hWnd);
+}
+
+TEST_F(FrameTest, SpaceReachesTheViewWhileAnotherChildHasTheFocus)
+{
+    // A focusable child of the frame, as the font box will be.
+    HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, frame->m_hWnd,
+                                   reinterpret_cast<HMENU>(42), nullptr, nullptr);
+    ASSERT_NE(hEdit, nullptr);
+    view->SetText("xyz");
+    ::SetFocus(hEdit);
+    ASSERT_EQ(::GetFocus(), hEdit);
+    ::PostMessageA(hEdit, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    PumpMessages();
+    EXPECT_EQ(view->GetIndex(), 1);
+    char text[8] = {};
+    ::GetWindowTextA(hEdit, text, sizeof text);
+    EXPECT_STREQ(text, ""); // the key never reached the edit field
+}
+
+namespace {
+HWND FindDialog(const char* utf8Title)
+{
+    return ::FindWindowA(reinterpret_cast<LPCSTR>(32770), Sjis(utf8Title).c_str());
+}
+
+// Fills in and confirms the input dialog from inside its modal loop.
+void CALLBACK AnswerInputDialog(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    HWND hDlg = FindDialog("文字入力");
+    if (!hDlg)
+        return;
+    ::KillTimer(nullptr, idEvent);
+    char text[16] = "?";
+    ::GetDlgItemTextA(hDlg, IDC_INPUT, text, sizeof text);
+    EXPECT_STREQ(text, ""); // the dialog never shows the current text
+    ::SetDlgItemTextA(hDlg, IDC_INPUT, Sjis("い\tう").c_str());
+    RECT rcDlg, rcMain;
+    ::GetWindowRect(hDlg, &rcDlg);
+    ::GetWindowRect(theApp.m_pMainWnd->m_hWnd, &rcMain);
+    EXPECT_NEAR((rcDlg.left + rcDlg.right) / 2, (rcMain.left + rcMain.right) / 2, 2);
+    EXPECT_NEAR((rcDlg.top + rcDlg.bottom) / 2, (rcMain.top + rcMain.bottom) / 2, 2);
+    EXPECT_EQ(::GetWindow(hDlg, GW_OWNER), theApp.m_pMainWnd->m_hWnd);
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, IDOK)));
+}
+
+void CALLBACK CancelInputDialog(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    if (HWND hDlg = FindDialog("文字入力")) {
+        ::KillTimer(nullptr, idEvent);
+        ::SetDlgItemTextA(hDlg, IDC_INPUT, "zzz");
+        ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+}
+} // namespace
+
+TEST_F(FrameTest, InputDialogSetsTheTextAndCancelKeepsIt)
+{
+    view->SetText("abc");
+    view->NextChar();
+    ::SetTimer(nullptr, 0, 20, &CancelInputDialog);
+    Command(frame, ID_INPUT_TEXT, 0);
+    EXPECT_STREQ(view->GetText(), "abc");
+    EXPECT_EQ(view->GetIndex(), 1);
+
+    ::SetTimer(nullptr, 0, 20, &AnswerInputDialog);
+    Command(frame, ID_INPUT_TEXT, 0);
+    EXPECT_EQ(std::string(view->GetText()), Sjis("いう"));
+    EXPECT_EQ(view->GetIndex(), 0);
+    EXPECT_EQ(view->GetCount(), 2);
+}
+
+TEST_F(FrameTest, DoubleClickOpensTheInputDialog)
+{
+    ::SetTimer(nullptr, 0, 20, &AnswerInputDialog);
+    view->SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(std::string(view->GetText()), Sjis("いう"));
+}
+
+TEST_F(FrameTest, ExitCommandDestroysTheFrameAndEndsTheLoop)
+{
+    HWND hWnd = frame->m_hWnd;
+    Command(frame, ID_APP_EXIT, 0);
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}

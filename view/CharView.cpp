@@ -1,0 +1,118 @@
+#include "CharView.h"
+
+#include "../app/MainFrame.h"
+#include "../res/resource.h"
+#include "InputDlg.h"
+#include "Mbcs.h"
+
+#include <cstring>
+
+BEGIN_MESSAGE_MAP(CCharView, CWnd)
+    ON_WM_PAINT()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_CREATE()
+    ON_COMMAND(ID_PREV_CHAR, PrevChar)
+    ON_UPDATE_COMMAND_UI(ID_PREV_CHAR, OnUpdatePrevChar)
+    ON_COMMAND(ID_NEXT_CHAR, NextChar)
+    ON_UPDATE_COMMAND_UI(ID_NEXT_CHAR, OnUpdateNextChar)
+    ON_COMMAND(ID_INPUT_TEXT, OnInputText)
+END_MESSAGE_MAP()
+
+void CCharView::SetText(const char* text)
+{
+    Assign(text);
+    Invalidate(TRUE);
+}
+
+void CCharView::NextChar()
+{
+    if (StepForward())
+        Invalidate(TRUE);
+}
+
+void CCharView::PrevChar()
+{
+    if (StepBack())
+        Invalidate(TRUE);
+}
+
+void CCharView::OnUpdateNextChar(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(HasNext());
+}
+
+void CCharView::OnUpdatePrevChar(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(HasPrev());
+}
+
+BOOL CCharView::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (!CWnd::PreCreateWindow(cs))
+        return FALSE;
+    cs.dwExStyle |= WS_EX_CLIENTEDGE;
+    cs.style &= ~WS_BORDER;
+    // Every size change repaints the whole glyph; double-clicks open the input dialog.
+    cs.lpszClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
+                                       reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    return cs.lpszClass != nullptr;
+}
+
+int CCharView::OnCreate(LPCREATESTRUCTA lpcs)
+{
+    if (CWnd::OnCreate(lpcs) == -1)
+        return -1;
+    // Dropped text is not taken yet: the view registers no drop target.
+    return 0;
+}
+
+LOGFONTA CCharView::GlyphFont(int cx, int cy) const
+{
+    LOGFONTA lf{};
+    lf.lfHeight = cy; // positive: the character cell is the window's height
+    lf.lfWidth = CurrentWidth() == 2 ? cx / 2 : cx;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfPitchAndFamily = FF_MODERN | DEFAULT_PITCH;
+    if (const CMainFrame* pFrame = static_cast<const CMainFrame*>(AfxGetMainWnd())) {
+        if (pFrame->IsBold())
+            lf.lfWeight = FW_BOLD;
+        if (pFrame->IsItalic())
+            lf.lfItalic = TRUE;
+        const CString face = pFrame->GetSelectedFace();
+        std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+    }
+    return lf;
+}
+
+void CCharView::OnPaint()
+{
+    CPaintDC dc(this);
+    if (IsEmpty())
+        return;
+    // The cell is the outer window's size, the sunken edge included.
+    RECT rc;
+    GetWindowRect(&rc);
+    POINT corners[2] = {{rc.left, rc.top}, {rc.right, rc.bottom}};
+    dc.DPtoLP(corners, 2);
+    const LOGFONTA lf = GlyphFont(corners[1].x - corners[0].x, corners[1].y - corners[0].y);
+    CFont font;
+    if (!font.CreateFontIndirect(&lf))
+        return;
+    CSelectObject select(dc, font);
+    dc.TextOut(0, 0, reinterpret_cast<const char*>(Current()), CurrentWidth());
+}
+
+void CCharView::OnLButtonDblClk(UINT nFlags, POINT point)
+{
+    CWnd::OnLButtonDblClk(nFlags, point);
+    OnInputText();
+}
+
+void CCharView::OnInputText()
+{
+    CInputDlg dlg;
+    if (dlg.DoModal() == IDOK) {
+        SetText(dlg.m_strInput);
+        Invalidate(TRUE);
+    }
+}

@@ -1,0 +1,29 @@
+// CCharView: the child window that draws the current character of its text as
+// one glyph filling the window, and carries out the character commands.
+#pragma once
+#include "../framework/Framework.h"
+#include "TextCursor.h"
+
+class CCharView : public CWnd, public CTextCursor {
+public:
+    // Replaces the text (null empties it) and shows its first character.
+    void SetText(const char* text);
+    void NextChar();
+    void PrevChar();
+
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+
+    // The font that draws the current character in a window whose outer
+    // size is cx by cy, for the frame's face and options.
+    LOGFONTA GlyphFont(int cx, int cy) const;
+
+protected:
+    int OnCreate(LPCREATESTRUCTA lpcs);
+    void OnPaint();
+    void OnLButtonDblClk(UINT nFlags, POINT point);
+    void OnUpdateNextChar(CCmdUI* pCmdUI);
+    void OnUpdatePrevChar(CCmdUI* pCmdUI);
+    void OnInputText();
+
+    DECLARE_MESSAGE_MAP()
+};

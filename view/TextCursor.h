@@ -1,0 +1,45 @@
+// The character view's text and its character cursor. Pure C++ (no <windows.h>):
+// the view derives from it and adds only the repainting.
+#pragma once
+#include "../framework/String.h"
+
+class CTextCursor {
+public:
+    // At most this many bytes are taken from a new text; a double-byte
+    // character that begins at the last of them is kept whole.
+    static constexpr int kMaxTextBytes = 256;
+
+    // Replaces the text (null empties it): tab, CR and LF are dropped where they
+    // stand as characters, the text is cut at the limit, and the cursor goes to
+    // the first character.
+    void Assign(const char* text);
+
+    // Steps over one character; false (and nothing changes) at the ends.
+    bool StepForward();
+    bool StepBack();
+
+    bool HasNext() const;       // a character follows the current one
+    bool HasPrev() const { return m_nPos != 0; }
+
+    const CString& GetText() const { return m_strText; }
+    int GetCount() const { return m_nCount; }
+    int GetIndex() const { return m_nIndex; }
+    int GetPos() const { return m_nPos; }
+    bool IsEmpty() const { return m_strText.IsEmpty(); }
+    // Width in bytes (1 or 2) of the current character; 0 for an empty text.
+    int CurrentWidth() const;
+    // The bytes of the current character (valid while the text is not empty).
+    const unsigned char* Current() const
+    {
+        return reinterpret_cast<const unsigned char*>(m_strText.GetString()) + m_nPos;
+    }
+
+protected:
+    int m_nPos = 0;                     // byte offset of the current character
+    int m_nIndex = 0;                   // its ordinal, from 0
+    int m_nCount = 0;                   // characters in the text
+    // A character boundary at or before m_nPos: the last double-byte character
+    // passed going forward, so that a step back need not walk from the start.
+    const char* m_pPrevHint = nullptr;
+    CString m_strText;
+};
