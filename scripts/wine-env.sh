@@ -7,13 +7,16 @@ export LANG=ja_JP.UTF-8
 unset LC_ALL
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer prompts
 
-# Creates the prefix once, with the settings that keep a window-manager-less
-# display fast (unmanaged windows) and crashes quiet (no crash dialog).
+# Creates the prefix once, with crashes quiet (no crash dialog) and, unless
+# "managed" is given (a desktop with a window manager), unmanaged windows:
+# without a window manager they are much faster to hide and destroy.
 wine_prefix_ready() {
     [ -f "$WINEPREFIX/.quelvan-ready" ] && return 0
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 </dev/null
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null
+    if [ "${1:-}" != managed ]; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null
+    fi
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
     wineserver -w
     touch "$WINEPREFIX/.quelvan-ready"

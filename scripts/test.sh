@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the host-side logic tests (native,
+# under the sanitizers), then the Windows program's tests under Wine on a
+# private Xvfb. Ends with CTest's summary.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+cmake --preset cross >/dev/null
+cmake --build --preset cross
+
+source scripts/xvfb-env.sh
+source scripts/wine-env.sh
+xvfb_start 3900x2240x24
+trap 'wineserver -k 2>/dev/null || true; xvfb_stop' EXIT
+ctest --preset cross

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# A text typed into the input dialog is shown one character at a time, the
+# glyph filling the view; SPACE and SHIFT+SPACE step; closing ends the process.
+source "$(dirname "$0")/lib.sh"
+
+start_app
+shot empty
+read -r W H _ _ < <(ink empty)
+[ "$W" -le 2 ] || fail "an empty text should show a blank view (ink ${W}x${H})"
+
+view_rect
+xdotool mousemove $((VX + VW / 2)) $((VY + VH / 2)) click --repeat 2 --delay 60 1
+until_ok dialog_open || fail "double-click did not open the input dialog"
+xdotool type --delay 40 'WM'
+xdotool key Return
+until_ok dialog_closed || fail "Enter did not close the dialog"
+sleep 0.3
+
+shot first
+read -r W H _ _ < <(ink first)
+echo "view ${VW}x${VH}, ink of W ${W}x${H}"
+[ $((W * 10)) -ge $((VW * 6)) ] || fail "glyph too narrow: $W of $VW"
+[ $((H * 10)) -ge $((VH * 5)) ] || fail "glyph too low: $H of $VH"
+
+xdotool key space
+sleep 0.3
+shot second
+[ "$(differ first second)" -gt 500 ] || fail "SPACE did not show the next character"
+
+xdotool key space   # at the last character: nothing changes
+sleep 0.3
+shot still
+[ "$(differ second still)" -lt 50 ] || fail "SPACE at the last character changed the view"
+
+xdotool key shift+space
+sleep 0.3
+shot back
+[ "$(differ first back)" -lt 50 ] || fail "SHIFT+SPACE did not return to the first character"
+
+stop_app
+echo "ok"
