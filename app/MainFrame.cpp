@@ -14,6 +14,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_FONT_BOLD, OnUpdateFontBold)
     ON_COMMAND(ID_FONT_ITALIC, OnFontItalic)
     ON_UPDATE_COMMAND_UI(ID_FONT_ITALIC, OnUpdateFontItalic)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CODE, OnUpdateIndicatorCode)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_POS, OnUpdateIndicatorPos)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -44,8 +46,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs)
 
     if (!m_wndView.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, RECT{}, this, AFX_IDW_PANE_FIRST))
         return -1;
+    if (!CreateBars())
+        return -1;
 
-    // The toolbar, the status bar and the clipboard chain are not built yet.
+    // The clipboard chain is not joined yet.
     return 0;
 }
 

@@ -5,11 +5,14 @@
 #include "../framework/Framework.h"
 #include "../settings/OptionFlags.h"
 #include "../view/CharView.h"
+#include "FontBar.h"
 
 class CMainFrame : public CFrameWnd {
 public:
     CMainFrame();
 
+    CStatusBar m_wndStatusBar;
+    CFontBar m_wndToolBar; // holds the font box
     CCharView m_wndView;
     HWND m_hWndNextViewer = nullptr; // next window of the clipboard viewer chain
     int m_nFlags = 0;                // FLAG_ option bits
@@ -33,6 +36,14 @@ protected:
     void OnUpdateFontBold(CCmdUI* pCmdUI);
     void OnFontItalic();
     void OnUpdateFontItalic(CCmdUI* pCmdUI);
+    void OnUpdateIndicatorCode(CCmdUI* pCmdUI);
+    void OnUpdateIndicatorPos(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The toolbar with the font box and the status bar with its panes, docked.
+    BOOL CreateBars();
+    // Turns the font box's item into a wide separator; its rectangle is the box's.
+    BOOL MakeRoomForFontBox(RECT* pRect);
 };

@@ -1,7 +1,11 @@
 #include "FrameWnd.h"
 
+#include "ControlBar.h"
 #include "WinApp.h"
 #include "afxres.h"
+
+#include <algorithm>
+#include <cstring>
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CREATE()
@@ -9,7 +13,13 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
     ON_WM_INITMENUPOPUP()
+    ON_WM_MENUSELECT()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+    ON_COMMAND(ID_VIEW_TOOLBAR, OnViewToolBar)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+    ON_COMMAND(ID_VIEW_STATUS_BAR, OnViewStatusBar)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
 END_MESSAGE_MAP()
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, void*)
@@ -61,6 +71,28 @@ void CFrameWnd::RecalcLayout()
 {
     RECT rc;
     GetClientRect(&rc);
+    // Bars that do not dock (the status bar) take their edge first, so that a
+    // bar docked at the left or right runs between them.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (CControlBar* pBar : m_listControlBars) {
+            if ((pBar->GetDockStyle() == 0) != (pass == 0) || pBar->IsFloating() || !pBar->IsVisible())
+                continue;
+            const DWORD align = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
+            const BOOL bHorz = (align & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0;
+            const SIZE size = pBar->CalcFixedLayout(TRUE, bHorz);
+            RECT bar = rc;
+            if (align & CBRS_ALIGN_TOP)
+                rc.top = bar.bottom = std::min(rc.bottom, rc.top + size.cy);
+            else if (align & CBRS_ALIGN_BOTTOM)
+                rc.bottom = bar.top = std::max(rc.top, rc.bottom - size.cy);
+            else if (align & CBRS_ALIGN_LEFT)
+                rc.left = bar.right = std::min(rc.right, rc.left + size.cx);
+            else
+                rc.right = bar.left = std::max(rc.left, rc.right - size.cx);
+            pBar->SetWindowPos(nullptr, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top,
+                               SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
     if (HWND hPane = GetDlgItem(AFX_IDW_PANE_FIRST))
         ::SetWindowPos(hPane, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
@@ -68,6 +100,8 @@ void CFrameWnd::RecalcLayout()
 
 int CFrameWnd::OnCreate(LPCREATESTRUCTA lpcs)
 {
+    // The message pane shows the idle text once the bars exist.
+    PostMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     return CWnd::OnCreate(lpcs);
 }
 
@@ -110,7 +144,147 @@ void CFrameWnd::OnInitMenuPopup(HMENU hMenu, UINT, BOOL bSysMenu)
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
+    for (CControlBar* pBar : m_listControlBars) {
+        if (pBar->IsVisible())
+            pBar->OnUpdateCmdUI(this, TRUE);
+    }
     return 0;
+}
+
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+    m_listControlBars.push_back(pBar);
+}
+
+void CFrameWnd::RemoveControlBar(CControlBar* pBar)
+{
+    m_listControlBars.erase(std::remove(m_listControlBars.begin(), m_listControlBars.end(), pBar),
+                            m_listControlBars.end());
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID) const
+{
+    for (CControlBar* pBar : m_listControlBars) {
+        if (pBar->m_hWnd && static_cast<UINT>(::GetDlgCtrlID(pBar->m_hWnd)) == nID)
+            return pBar;
+    }
+    return nullptr;
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockAlign, const RECT*)
+{
+    DWORD align = nDockAlign & CBRS_ALIGN_ANY;
+    if (!align)
+        align = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
+    if (!(align & m_dwDockStyle & pBar->GetDockStyle()))
+        return;
+    pBar->DockAt(align);
+}
+
+void CFrameWnd::FloatControlBar(CControlBar* pBar, POINT ptScreen)
+{
+    pBar->FloatAt(ptScreen);
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL)
+{
+    pBar->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+    if (HWND hFloat = pBar->GetFloatingWindow())
+        ::ShowWindow(hFloat, bShow ? SW_SHOWNA : SW_HIDE);
+    RecalcLayout();
+}
+
+DWORD CFrameWnd::DockAlignAt(POINT pt, DWORD dwAllowed) const
+{
+    // Near an inner edge of the client area, or over the bars docked there.
+    RECT rc;
+    GetClientRect(&rc);
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    for (CControlBar* pBar : m_listControlBars) { // not over the status bar
+        if (pBar->GetDockStyle() == 0 && pBar->IsVisible() && (pBar->GetBarStyle() & CBRS_ALIGN_BOTTOM)) {
+            RECT bar;
+            pBar->GetWindowRect(&bar);
+            rc.bottom = std::min(rc.bottom, bar.top);
+        }
+    }
+    if (!::PtInRect(&rc, pt))
+        return 0;
+    const int zone = 2 * ::GetSystemMetrics(SM_CYMENU);
+    const struct { DWORD align; LONG distance; } sides[] = {
+        {CBRS_ALIGN_TOP, pt.y - rc.top},
+        {CBRS_ALIGN_BOTTOM, rc.bottom - pt.y},
+        {CBRS_ALIGN_LEFT, pt.x - rc.left},
+        {CBRS_ALIGN_RIGHT, rc.right - pt.x},
+    };
+    DWORD best = 0;
+    LONG bestDistance = zone;
+    for (const auto& side : sides) {
+        if ((side.align & dwAllowed & m_dwDockStyle) && side.distance < bestDistance) {
+            best = side.align;
+            bestDistance = side.distance;
+        }
+    }
+    return best;
+}
+
+void CFrameWnd::OnViewToolBar()
+{
+    if (CControlBar* pBar = GetControlBar(AFX_IDW_TOOLBAR))
+        ShowControlBar(pBar, !pBar->IsVisible());
+}
+
+void CFrameWnd::OnViewStatusBar()
+{
+    if (CControlBar* pBar = GetControlBar(AFX_IDW_STATUS_BAR))
+        ShowControlBar(pBar, !pBar->IsVisible());
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
+{
+    CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
+    pCmdUI->Enable(pBar != nullptr);
+    pCmdUI->SetCheck(pBar && pBar->IsVisible());
+}
+
+void CFrameWnd::SetMessageText(const char* lpszText)
+{
+    if (CStatusBar* pBar = static_cast<CStatusBar*>(GetControlBar(AFX_IDW_STATUS_BAR)))
+        pBar->SetPaneText(0, lpszText);
+}
+
+void CFrameWnd::SetMessageText(UINT nID)
+{
+    // A command's row holds its prompt before the line feed; rows without one
+    // are shown whole.
+    CString text;
+    if (nID != 0 && text.LoadString(nID)) {
+        if (const char* lf = std::strchr(text, '\n'))
+            text = CString(text, static_cast<int>(lf - text.GetString()));
+    }
+    SetMessageText(text);
+}
+
+LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
+{
+    if (lParam)
+        SetMessageText(reinterpret_cast<const char*>(lParam));
+    else
+        SetMessageText(static_cast<UINT>(wParam));
+    return 0;
+}
+
+void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
+{
+    UINT nID;
+    if (nFlags == 0xFFFF && !hSysMenu)
+        nID = AFX_IDS_IDLEMESSAGE; // the menu closed
+    else if (nFlags & (MF_SEPARATOR | MF_POPUP))
+        nID = 0;
+    else if (nItemID >= 0xF000 && nItemID < 0xF1F0)
+        nID = AFX_IDS_SCSIZE + (nItemID - 0xF000) / 16; // system commands have rows of their own
+    else
+        nID = nItemID;
+    SetMessageText(nID);
 }
 
 void CFrameWnd::PostNcDestroy()

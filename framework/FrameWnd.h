@@ -5,6 +5,10 @@
 #pragma once
 #include "Wnd.h"
 
+#include <vector>
+
+class CControlBar;
+
 // Frame style bits; they are not window styles and are taken off before creation.
 constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
 constexpr DWORD FWS_PREFIXTITLE = 0x00004000;
@@ -23,8 +27,25 @@ public:
     // The frame's own table, then the application's.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
-    // Places the pane window in the client area.
+    // Places the visible docked bars along their edges and the pane window in
+    // the rest of the client area.
     virtual void RecalcLayout();
+
+    // Control bars.
+    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle; }
+    // Docks at the given edge (a CBRS_ALIGN_ bit, or 0 for the bar's own side).
+    void DockControlBar(CControlBar* pBar, UINT nDockAlign = 0, const RECT* lpRect = nullptr);
+    void FloatControlBar(CControlBar* pBar, POINT ptScreen);
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay = FALSE);
+    CControlBar* GetControlBar(UINT nID) const;
+    // The edge (CBRS_ALIGN_ bit) a bar dragged to ptScreen docks at, or 0 to float.
+    DWORD DockAlignAt(POINT ptScreen, DWORD dwAllowed) const;
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+
+    // The message pane: a command's prompt, the idle text, or a text.
+    void SetMessageText(UINT nID);
+    void SetMessageText(const char* lpszText);
 
 protected:
     int OnCreate(LPCREATESTRUCTA lpcs);
@@ -32,8 +53,17 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnSetFocus(HWND hWndOld);
     void OnInitMenuPopup(HMENU hMenu, UINT nIndex, BOOL bSysMenu);
+    void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM);
+    LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    void OnViewToolBar();
+    void OnViewStatusBar();
+    void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     void PostNcDestroy() override;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    std::vector<CControlBar*> m_listControlBars;
+    DWORD m_dwDockStyle = 0;
 };

@@ -1,6 +1,8 @@
 // The framework layer: a thin C++ layer over Win32, the common controls and OLE.
 #pragma once
 #include "CmdTarget.h"
+#include "ComboBoxEx.h"
+#include "ControlBar.h"
 #include "Dialog.h"
 #include "FrameWnd.h"
 #include "Gdi.h"

@@ -4,6 +4,7 @@
 #include "../res/resource.h"
 #include "InputDlg.h"
 #include "Mbcs.h"
+#include "StatusText.h"
 
 #include <cstring>
 
@@ -44,6 +45,12 @@ void CCharView::OnUpdateNextChar(CCmdUI* pCmdUI)
 void CCharView::OnUpdatePrevChar(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(HasPrev());
+}
+
+int CCharView::GetCodeText(char* buffer, size_t cbBuffer) const
+{
+    FormatCodeText(buffer, cbBuffer, *this);
+    return 1;
 }
 
 BOOL CCharView::PreCreateWindow(CREATESTRUCTA& cs)

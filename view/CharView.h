@@ -11,6 +11,9 @@ public:
     void NextChar();
     void PrevChar();
 
+    // The character-code pane's text for the current character; returns 1.
+    int GetCodeText(char* buffer, size_t cbBuffer) const;
+
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 
     // The font that draws the current character in a window whose outer

@@ -81,18 +81,26 @@ TEST_F(FrameTest, CreatesTheFrameAndTheViewFillingItsClientArea)
     EXPECT_FALSE(::GetWindowLongA(view->m_hWnd, GWL_STYLE) & WS_BORDER);
     EXPECT_TRUE(::GetClassLongA(view->m_hWnd, GCL_STYLE) & CS_DBLCLKS);
 
-    RECT client, pane;
-    frame->GetClientRect(&client);
-    view->GetWindowRect(&pane);
-    EXPECT_EQ(pane.right - pane.left, client.right);
-    EXPECT_EQ(pane.bottom - pane.top, client.bottom);
-
+    // The view takes the client area between the toolbar and the status bar.
+    const auto expectLayout = [&] {
+        RECT client, pane, toolbar, status;
+        frame->GetClientRect(&client);
+        ::MapWindowPoints(frame->m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        view->GetWindowRect(&pane);
+        frame->m_wndToolBar.GetWindowRect(&toolbar);
+        frame->m_wndStatusBar.GetWindowRect(&status);
+        EXPECT_EQ(toolbar.top, client.top);
+        EXPECT_EQ(pane.top, toolbar.bottom);
+        EXPECT_EQ(pane.bottom, status.top);
+        EXPECT_EQ(status.bottom, client.bottom);
+        EXPECT_EQ(pane.left, client.left);
+        EXPECT_EQ(pane.right, client.right);
+        EXPECT_EQ(status.right - status.left, client.right - client.left);
+    };
+    expectLayout();
     // Resizing the frame lays the view out again.
     frame->SetWindowPos(nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER);
-    frame->GetClientRect(&client);
-    view->GetWindowRect(&pane);
-    EXPECT_EQ(pane.right - pane.left, client.right);
-    EXPECT_EQ(pane.bottom - pane.top, client.bottom);
+    expectLayout();
 }
 
 TEST_F(FrameTest, StepsThroughTheTextByCommandsSentToTheFrame)

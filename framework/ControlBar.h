@@ -1,0 +1,168 @@
+// Control bars: a dockable toolbar and a status bar over the common controls.
+//
+// A docked bar is a child of its frame, laid out along one edge by the frame's
+// RecalcLayout. Dragging a toolbar by its gripper docks it at the edge under
+// the pointer or floats it in a small tool window of its own (CMiniDockFrameWnd);
+// a double-click on that window's caption docks it again.
+#pragma once
+#include "Wnd.h"
+
+#include <vector>
+
+// Bar styles (CBRS_): kept by the bar, not given to its window.
+constexpr DWORD CBRS_ALIGN_LEFT = 0x1000;
+constexpr DWORD CBRS_ALIGN_TOP = 0x2000;
+constexpr DWORD CBRS_ALIGN_RIGHT = 0x4000;
+constexpr DWORD CBRS_ALIGN_BOTTOM = 0x8000;
+constexpr DWORD CBRS_ALIGN_ANY = 0xF000;
+constexpr DWORD CBRS_BORDER_TOP = 0x0200;
+constexpr DWORD CBRS_BORDER_BOTTOM = 0x0800;
+constexpr DWORD CBRS_TOOLTIPS = 0x0010;
+constexpr DWORD CBRS_FLYBY = 0x0020;
+constexpr DWORD CBRS_SIZE_DYNAMIC = 0x0004;
+constexpr DWORD CBRS_GRIPPER = 0x00400000;
+constexpr DWORD CBRS_TOP = CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM;
+constexpr DWORD CBRS_BOTTOM = CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP;
+constexpr DWORD CBRS_ALL = 0x0040FFFF;
+
+// Button styles (TBBS_): the button's style in the low word, its state in the
+// high word, with "enabled" turned into "disabled".
+constexpr UINT TBBS_BUTTON = 0x0000;
+constexpr UINT TBBS_SEPARATOR = 0x0001;
+constexpr UINT TBBS_CHECKBOX = 0x0002;
+constexpr UINT TBBS_CHECKED = 0x00010000;
+constexpr UINT TBBS_DISABLED = 0x00040000;
+
+class CFrameWnd;
+class CMiniDockFrameWnd;
+
+class CControlBar : public CWnd {
+public:
+    ~CControlBar() override;
+
+    DWORD GetBarStyle() const { return m_dwStyle; }
+    void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
+    // The edges it may dock at (CBRS_ALIGN_ bits).
+    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
+    DWORD GetDockStyle() const { return m_dwDockStyle; }
+    BOOL IsFloating() const { return m_pFloatWnd != nullptr; }
+    BOOL IsHorizontal() const { return IsFloating() || (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)); }
+    // Visible, also while it floats in a window of its own.
+    BOOL IsVisible() const;
+    CFrameWnd* GetDockingFrame() const { return m_pDockSite; }
+    HWND GetFloatingWindow() const;
+
+    // The size the bar wants when laid out horizontally or vertically.
+    virtual SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) = 0;
+    // Sets the state of every item from its command's update rule.
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
+
+    // Docking, called by the frame: along one edge (a CBRS_ALIGN_ bit), or
+    // floating with the window's top-left corner at ptScreen.
+    void DockAt(DWORD dwAlign);
+    void FloatAt(POINT ptScreen);
+    DWORD GetLastDockAlign() const { return m_dwLastAlign; }
+
+    // Follows the pointer from ptScreen until the button is released, then
+    // docks the bar at the edge under the pointer or floats it there.
+    void TrackDrag(POINT ptScreen);
+
+protected:
+    BOOL CreateBar(DWORD dwExStyle, LPCSTR lpszClass, DWORD dwCtrlStyle, DWORD dwStyle, CWnd* pParentWnd, UINT nID);
+    // The bar changed between horizontal and vertical, or docked and floating.
+    virtual void OnAlignChanged() {}
+
+    DWORD m_dwStyle = 0;
+    DWORD m_dwDockStyle = 0;
+    DWORD m_dwLastAlign = CBRS_ALIGN_TOP; // where a floating bar docks again
+    CFrameWnd* m_pDockSite = nullptr;
+    CMiniDockFrameWnd* m_pFloatWnd = nullptr; // deletes itself with its window
+
+    friend class CMiniDockFrameWnd;
+};
+
+class CToolBar : public CControlBar {
+public:
+    ~CToolBar() override;
+
+    BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, RECT rcBorders, UINT nID);
+    // Items and images of a toolbar resource (type 241) and its bitmap.
+    BOOL LoadToolBar(UINT nIDResource);
+
+    int CommandToIndex(UINT nIDFind) const;
+    UINT GetItemID(int nIndex) const;
+    void GetItemRect(int nIndex, RECT* lpRect) const;
+    UINT GetButtonStyle(int nIndex) const;
+    void SetButtonStyle(int nIndex, UINT nStyle);
+    void SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage);
+    int GetCount() const;
+
+    SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+
+protected:
+    void OnAlignChanged() override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Gripper and border widths around the client area.
+    RECT NonClientBorders() const;
+    void ShowPrompt(UINT nID);
+    HBITMAP m_hbmImages = nullptr;
+    UINT m_nFlybyID = 0;
+};
+
+class CStatusBar : public CControlBar {
+public:
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
+    // One pane per id; a non-zero id's string row gives its width and first text.
+    BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
+    void SetPaneText(int nIndex, const char* lpszNewText);
+    CString GetPaneText(int nIndex) const;
+    UINT GetItemID(int nIndex) const { return m_ids[static_cast<size_t>(nIndex)]; }
+    int GetPaneWidth(int nIndex) const { return m_widths[static_cast<size_t>(nIndex)]; }
+    int GetCount() const { return static_cast<int>(m_ids.size()); }
+
+    SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+
+protected:
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void UpdateParts();
+    std::vector<UINT> m_ids;
+    std::vector<int> m_widths;
+    std::vector<CString> m_texts;
+};
+
+// The small tool window in which a bar floats.
+class CMiniDockFrameWnd : public CWnd {
+public:
+    BOOL Create(CControlBar* pBar, POINT ptScreen);
+
+protected:
+    void PostNcDestroy() override { delete this; }
+
+    LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDestroyMsg(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CControlBar* m_pBar = nullptr;
+};
+
+// Registers the common control classes once.
+void AfxInitCommonControls(DWORD dwClasses);

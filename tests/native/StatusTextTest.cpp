@@ -1,0 +1,71 @@
+// The position and character-code texts of the status bar.
+#include "view/StatusText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string Code(const CTextCursor& c)
+{
+    char buffer[32];
+    FormatCodeText(buffer, sizeof buffer, c);
+    return buffer;
+}
+
+std::string Position(const CTextCursor& c)
+{
+    char buffer[32];
+    FormatPositionText(buffer, sizeof buffer, c);
+    return buffer;
+}
+
+} // namespace
+
+TEST(StatusText, EmptyText)
+{
+    CTextCursor c;
+    EXPECT_EQ(Code(c), "SJIS :");
+    EXPECT_EQ(Position(c), "  1 /   0");
+}
+
+TEST(StatusText, SingleByteDoubleByteAndHalfWidthKatakana)
+{
+    CTextCursor c;
+    c.Assign("xyA\x82\xA0\xB1");
+    c.StepForward();
+    c.StepForward();
+    EXPECT_EQ(Code(c), "SJIS : 0x41");
+    EXPECT_EQ(Position(c), "  3 /   5");
+    c.StepForward();
+    EXPECT_EQ(Code(c), "SJIS : 0x82a0"); // lower-case digits, lead byte first
+    c.StepForward();
+    EXPECT_EQ(Code(c), "SJIS : 0xb1"); // a byte above 0x7F that leads nothing
+    EXPECT_EQ(Position(c), "  5 /   5");
+}
+
+TEST(StatusText, HighBytesAreUnsigned)
+{
+    CTextCursor c;
+    c.Assign("\xFC\xFC");
+    EXPECT_EQ(Code(c), "SJIS : 0xfcfc");
+    c.Assign("\xFF");
+    EXPECT_EQ(Code(c), "SJIS : 0xff");
+}
+
+TEST(StatusText, LongestTextsFitAndSmallBuffersStayTerminated)
+{
+    CTextCursor c;
+    c.Assign(std::string(300, 'x').c_str());
+    while (c.StepForward()) {
+    }
+    EXPECT_EQ(Position(c), "256 / 256");
+
+    char small[8];
+    c.Assign("\x82\xA0");
+    FormatCodeText(small, sizeof small, c);
+    EXPECT_EQ(std::string(small), "SJIS : ");
+    FormatPositionText(small, sizeof small, c);
+    EXPECT_EQ(std::string(small), "  1 /  ");
+}
