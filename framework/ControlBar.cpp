@@ -322,12 +322,16 @@ int CToolBar::CommandToIndex(UINT nIDFind) const
     return -1;
 }
 
-UINT CToolBar::GetItemID(int nIndex) const
+TBBUTTON CToolBar::Button(int nIndex) const
 {
     TBBUTTON button{};
-    if (!SendMessage(TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button)))
-        return 0;
-    return static_cast<UINT>(button.idCommand);
+    SendMessage(TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button));
+    return button;
+}
+
+UINT CToolBar::GetItemID(int nIndex) const
+{
+    return static_cast<UINT>(Button(nIndex).idCommand);
 }
 
 void CToolBar::GetItemRect(int nIndex, RECT* lpRect) const
@@ -338,15 +342,13 @@ void CToolBar::GetItemRect(int nIndex, RECT* lpRect) const
 
 UINT CToolBar::GetButtonStyle(int nIndex) const
 {
-    TBBUTTON button{};
-    SendMessage(TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button));
+    TBBUTTON button = Button(nIndex);
     return MAKELONG(button.fsStyle, button.fsState ^ TBSTATE_ENABLED);
 }
 
 void CToolBar::SetButtonStyle(int nIndex, UINT nStyle)
 {
-    TBBUTTON button{};
-    SendMessage(TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button));
+    TBBUTTON button = Button(nIndex);
     TBBUTTONINFOA info{};
     info.cbSize = sizeof info;
     info.dwMask = TBIF_BYINDEX | TBIF_STYLE | TBIF_STATE;
@@ -360,8 +362,7 @@ void CToolBar::SetButtonStyle(int nIndex, UINT nStyle)
 void CToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage)
 {
     // For a separator, the image argument is its width in pixels.
-    TBBUTTON button{};
-    SendMessage(TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button));
+    TBBUTTON button = Button(nIndex);
     button.idCommand = static_cast<int>(nID);
     button.iBitmap = iImage;
     button.fsStyle = LOBYTE(LOWORD(nStyle));
@@ -385,12 +386,15 @@ RECT CToolBar::NonClientBorders() const
 SIZE CToolBar::CalcFixedLayout(BOOL, BOOL bHorz)
 {
     // The items' own layout (one row, or one column when every item wraps).
+    // A column is as wide as its buttons: a wide separator (the font box's
+    // place) reaches past it and stays out of sight.
     SIZE extent{0, 0};
     const int count = GetCount();
     for (int i = 0; i < count; ++i) {
         RECT rc;
         GetItemRect(i, &rc);
-        extent.cx = std::max(extent.cx, rc.right);
+        if (bHorz || !(Button(i).fsStyle & TBSTYLE_SEP))
+            extent.cx = std::max(extent.cx, rc.right);
         extent.cy = std::max(extent.cy, rc.bottom);
     }
     RECT b{kBorder, kBorder, kBorder, kBorder};
@@ -405,8 +409,7 @@ void CToolBar::OnAlignChanged()
     const BOOL bVert = !IsHorizontal();
     const int count = GetCount();
     for (int i = 0; i < count; ++i) {
-        TBBUTTON button{};
-        SendMessage(TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+        TBBUTTON button = Button(i);
         const BYTE state = bVert ? (button.fsState | TBSTATE_WRAP) : (button.fsState & ~TBSTATE_WRAP);
         if (state != button.fsState) {
             TBBUTTONINFOA info{};
@@ -424,8 +427,7 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
     CToolCmdUI state(this);
     const int count = GetCount();
     for (int i = 0; i < count; ++i) {
-        TBBUTTON button{};
-        SendMessage(TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+        TBBUTTON button = Button(i);
         if (button.fsStyle & TBSTYLE_SEP)
             continue;
         state.m_nIndex = static_cast<UINT>(i);

@@ -7,6 +7,8 @@
 #pragma once
 #include "Wnd.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 // Bar styles (CBRS_): kept by the bar, not given to its window.
@@ -114,6 +116,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    TBBUTTON Button(int nIndex) const;
     // Gripper and border widths around the client area.
     RECT NonClientBorders() const;
     void ShowPrompt(UINT nID);

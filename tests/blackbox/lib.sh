@@ -15,6 +15,9 @@ APPDIR="$OUT/app"
 rm -rf "$APPDIR"
 mkdir -p "$APPDIR"
 cp "$EXE" "$APPDIR/quelvan.exe"
+# The probe looks only at the windows of this copy.
+PROBE_EXE=$(winepath -w "$APPDIR/quelvan.exe" 2>/dev/null)
+export PROBE_EXE
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 probe() { wine "$PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
@@ -59,3 +62,32 @@ ink() {
 
 # differ A B: the number of pixels that differ between two shots.
 differ() { compare -metric AE -fuzz 10% "$OUT/$1.png" "$OUT/$2.png" null: 2>&1 || true; }
+
+# sjis TEXT: the code page 932 bytes of a UTF-8 text, as hex.
+sjis() { printf '%s' "$1" | iconv -f utf-8 -t cp932 | od -An -tx1 | tr -d ' \n'; }
+
+# rect NAME ARGS...: reads a probe rectangle into NAME_X NAME_Y NAME_W NAME_H.
+rect() {
+    local name=$1 x y w h
+    shift
+    read -r x y w h < <(probe "$@")
+    printf -v "${name}_X" %s "$x"
+    printf -v "${name}_Y" %s "$y"
+    printf -v "${name}_W" %s "$w"
+    printf -v "${name}_H" %s "$h"
+}
+
+# screen NAME X Y W H: a PNG of a part of the screen.
+screen() { import -window root -crop "${4}x${5}+${2}+${3}" +repage "$OUT/$1.png"; }
+
+# drag X1 Y1 X2 Y2: presses the left button at one point and releases it at
+# the other, moving in steps as a hand would.
+drag() {
+    xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1
+    local i
+    for i in 1 2 3 4 5 6 7 8; do
+        xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8)) sleep 0.05
+    done
+    xdotool sleep 0.2 mouseup 1
+    sleep 0.4
+}

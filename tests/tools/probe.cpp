@@ -1,14 +1,25 @@
 // probe: looks at and drives a running quelvan from outside, for the
-// black-box tests. Run under Wine in the same prefix:
+// black-box tests. Run under Wine in the same prefix. With PROBE_EXE set to a
+// Windows path, only the windows of processes running that executable count.
 //   probe count                  number of quelvan main windows
 //   probe view-rect              screen rectangle of the view's client area: x y w h
 //   probe frame-rect             screen rectangle of the main window: x y w h
 //   probe command ID             posts the command id to the main window
 //   probe close                  posts WM_CLOSE to the main window
 //   probe dialog                 title of the dialog the main window owns (hex), or "none"
+//   probe status N               text of status pane N (hex)
+//   probe toolbar-rect           screen rectangle of the toolbar: x y w h
+//   probe item-rect N            screen rectangle of toolbar item N: x y w h
+//   probe fontbox-rect           screen rectangle of the font box: x y w h
+//   probe float-rect             screen rectangle of the floating toolbar's window, or "none"
+//   probe client-rect            screen rectangle of the main window's client area: x y w h
+//   probe tooltip                text of the visible tooltip (hex), or "none"
+//   probe ids                    the toolbar's item ids, in order
 //   probe clip-set HEX           puts these bytes on the clipboard as CF_TEXT
 //   probe clip-get               prints the clipboard's CF_TEXT as hex, or "none"
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,12 +31,28 @@ namespace {
 
 constexpr int kPaneId = 0xE900; // the view's child id
 
+bool RunsWantedExe(HWND hWnd)
+{
+    const char* wanted = std::getenv("PROBE_EXE");
+    if (!wanted || !*wanted)
+        return true;
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    HANDLE hProcess = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    char path[MAX_PATH] = {};
+    DWORD size = sizeof path;
+    const bool ok = hProcess && ::QueryFullProcessImageNameA(hProcess, 0, path, &size);
+    if (hProcess)
+        ::CloseHandle(hProcess);
+    return ok && _stricmp(path, wanted) == 0;
+}
+
 BOOL CALLBACK CollectFrame(HWND hWnd, LPARAM lParam)
 {
     char title[32] = {}, cls[16] = {};
     ::GetWindowTextA(hWnd, title, sizeof title);
     ::GetClassNameA(hWnd, cls, sizeof cls);
-    if (std::strcmp(title, "quelvan") == 0 && std::strncmp(cls, "Afx:", 4) == 0)
+    if (std::strcmp(title, "quelvan") == 0 && std::strncmp(cls, "Afx:", 4) == 0 && RunsWantedExe(hWnd))
         reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
     return TRUE;
 }
@@ -46,6 +73,89 @@ HWND Frame()
 void PrintRect(RECT r)
 {
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+void PrintHex(const char* text)
+{
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p)
+        std::printf("%02x", *p);
+    std::printf("\n");
+}
+
+// Memory in the window's own process, for messages whose pointers are not
+// carried across processes.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND hWnd, size_t size) : m_size(size)
+    {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(hWnd, &pid);
+        m_hProcess = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        m_p = ::VirtualAllocEx(m_hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteBuffer()
+    {
+        ::VirtualFreeEx(m_hProcess, m_p, 0, MEM_RELEASE);
+        ::CloseHandle(m_hProcess);
+    }
+    LPARAM Address() const { return reinterpret_cast<LPARAM>(m_p); }
+    void Read(void* out) const { ::ReadProcessMemory(m_hProcess, m_p, out, m_size, nullptr); }
+
+private:
+    HANDLE m_hProcess;
+    void* m_p;
+    size_t m_size;
+};
+
+struct Found {
+    const char* cls;
+    int id;
+    HWND hWnd;
+};
+
+BOOL CALLBACK FindChild(HWND hWnd, LPARAM lParam)
+{
+    Found* f = reinterpret_cast<Found*>(lParam);
+    char cls[64] = {};
+    ::GetClassNameA(hWnd, cls, sizeof cls);
+    if (_stricmp(cls, f->cls) == 0 && (f->id < 0 || ::GetDlgCtrlID(hWnd) == f->id)) {
+        f->hWnd = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindInTopLevel(HWND hWnd, LPARAM lParam)
+{
+    Found* f = reinterpret_cast<Found*>(lParam);
+    ::EnumChildWindows(hWnd, &FindChild, lParam);
+    return f->hWnd == nullptr;
+}
+
+// A window of the program's thread, docked or floating: class and child id.
+HWND FindProgramWindow(HWND hFrame, const char* cls, int id)
+{
+    Found f{cls, id, nullptr};
+    ::EnumThreadWindows(::GetWindowThreadProcessId(hFrame, nullptr), &FindInTopLevel, reinterpret_cast<LPARAM>(&f));
+    return f.hWnd;
+}
+
+HWND FloatingWindow(HWND hFrame)
+{
+    HWND hBar = FindProgramWindow(hFrame, TOOLBARCLASSNAMEA, 0xE800);
+    HWND hParent = hBar ? ::GetParent(hBar) : nullptr;
+    return hParent && hParent != hFrame && ::IsWindowVisible(hParent) ? hParent : nullptr;
+}
+
+BOOL CALLBACK FindTooltip(HWND hWnd, LPARAM lParam)
+{
+    char cls[64] = {};
+    ::GetClassNameA(hWnd, cls, sizeof cls);
+    if (_stricmp(cls, TOOLTIPS_CLASSA) == 0 && ::IsWindowVisible(hWnd)) {
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
 }
 
 int SetClipboard(const char* hex)
@@ -76,9 +186,7 @@ int GetClipboard()
     if (!p) {
         std::printf("none\n");
     } else {
-        for (; *p; ++p)
-            std::printf("%02x", *p);
-        std::printf("\n");
+        PrintHex(reinterpret_cast<const char*>(p));
         ::GlobalUnlock(h);
     }
     ::CloseClipboard();
@@ -127,11 +235,67 @@ int main(int argc, char** argv)
         char title[128] = {};
         if (hDlg)
             ::GetWindowTextA(hDlg, title, sizeof title);
-        if (!hDlg)
-            std::printf("none");
-        for (const unsigned char* p = reinterpret_cast<unsigned char*>(title); *p; ++p)
-            std::printf("%02x", *p);
+        if (hDlg)
+            PrintHex(title);
+        else
+            std::printf("none\n");
+    } else if (cmd == "status" && argc > 2) {
+        HWND hBar = ::GetDlgItem(hFrame, 0xE801);
+        char text[512] = {};
+        RemoteBuffer remote(hBar, sizeof text);
+        ::SendMessageA(hBar, SB_GETTEXTA, std::strtoul(argv[2], nullptr, 0), remote.Address());
+        remote.Read(text);
+        text[sizeof text - 1] = 0;
+        PrintHex(text);
+    } else if (cmd == "toolbar-rect" || cmd == "fontbox-rect") {
+        HWND h = cmd == "toolbar-rect" ? FindProgramWindow(hFrame, TOOLBARCLASSNAMEA, 0xE800)
+                                       : FindProgramWindow(hFrame, WC_COMBOBOXEXA, 101);
+        RECT r{};
+        ::GetWindowRect(h, &r);
+        PrintRect(r);
+    } else if (cmd == "item-rect" && argc > 2) {
+        HWND hBar = FindProgramWindow(hFrame, TOOLBARCLASSNAMEA, 0xE800);
+        RECT r{};
+        RemoteBuffer remote(hBar, sizeof r);
+        ::SendMessageA(hBar, TB_GETITEMRECT, std::strtoul(argv[2], nullptr, 0), remote.Address());
+        remote.Read(&r);
+        ::MapWindowPoints(hBar, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        PrintRect(r);
+    } else if (cmd == "ids") {
+        HWND hBar = FindProgramWindow(hFrame, TOOLBARCLASSNAMEA, 0xE800);
+        const int count = static_cast<int>(::SendMessageA(hBar, TB_BUTTONCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            TBBUTTON b{};
+            RemoteBuffer remote(hBar, sizeof b);
+            ::SendMessageA(hBar, TB_GETBUTTON, static_cast<WPARAM>(i), remote.Address());
+            remote.Read(&b);
+            std::printf("%s%d", i ? " " : "", b.idCommand);
+        }
         std::printf("\n");
+    } else if (cmd == "float-rect") {
+        HWND hFloat = FloatingWindow(hFrame);
+        if (!hFloat) {
+            std::printf("none\n");
+        } else {
+            RECT r;
+            ::GetWindowRect(hFloat, &r);
+            PrintRect(r);
+        }
+    } else if (cmd == "client-rect") {
+        RECT r;
+        ::GetClientRect(hFrame, &r);
+        ::MapWindowPoints(hFrame, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        PrintRect(r);
+    } else if (cmd == "tooltip") {
+        HWND hTip = nullptr;
+        ::EnumThreadWindows(::GetWindowThreadProcessId(hFrame, nullptr), &FindTooltip, reinterpret_cast<LPARAM>(&hTip));
+        char text[256] = {};
+        if (!hTip) {
+            std::printf("none\n");
+        } else {
+            ::SendMessageA(hTip, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            PrintHex(text);
+        }
     } else if (cmd == "close") {
         ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
     } else {

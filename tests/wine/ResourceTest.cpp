@@ -835,7 +835,7 @@ TEST(ResourceIcon, TwoImagesOfTheKanjiOnALightGreySquare)
         // The glyph's cross bar: its widest row, in the upper half, most of the square wide.
         EXPECT_LT(widestRow, (sq.top + sq.bottom) / 2);
         EXPECT_GE(widest * 4, (sq.right - sq.left + 1) * 3);
-        // The corners named in the description.
+        // The square's top-left corner is opaque, the pixel left of it see-through.
         EXPECT_FALSE(image.Transparent(sq.left, sq.top));
         EXPECT_TRUE(image.Transparent(sq.left - 1, sq.top));
 
