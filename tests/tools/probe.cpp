@@ -6,6 +6,8 @@
 //   probe frame-rect             screen rectangle of the main window: x y w h
 //   probe command ID             posts the command id to the main window
 //   probe close                  posts WM_CLOSE to the main window
+//   probe close-all              posts WM_CLOSE to every main window
+//   probe dialog-rect            screen rectangle of the dialog the main window owns
 //   probe dialog                 title of the dialog the main window owns (hex), or "none"
 //   probe status N               text of status pane N (hex)
 //   probe toolbar-rect           screen rectangle of the toolbar: x y w h
@@ -204,6 +206,11 @@ int main(int argc, char** argv)
         std::printf("%u\n", static_cast<unsigned>(Frames().size()));
         return 0;
     }
+    if (cmd == "close-all") {
+        for (HWND h : Frames())
+            ::PostMessageA(h, WM_CLOSE, 0, 0);
+        return 0;
+    }
     if (cmd == "clip-set" && argc > 2)
         return SetClipboard(argv[2]);
     if (cmd == "clip-get")
@@ -226,16 +233,21 @@ int main(int argc, char** argv)
         PrintRect(r);
     } else if (cmd == "command" && argc > 2) {
         ::PostMessageA(hFrame, WM_COMMAND, std::strtoul(argv[2], nullptr, 0), 0);
-    } else if (cmd == "dialog") {
+    } else if (cmd == "dialog" || cmd == "dialog-rect") {
         HWND hDlg = nullptr;
         while ((hDlg = ::FindWindowExA(nullptr, hDlg, reinterpret_cast<LPCSTR>(32770), nullptr)) != nullptr) {
             if (::GetWindow(hDlg, GW_OWNER) == hFrame && ::IsWindowVisible(hDlg))
                 break;
         }
         char title[128] = {};
-        if (hDlg)
+        RECT r{};
+        if (hDlg) {
             ::GetWindowTextA(hDlg, title, sizeof title);
-        if (hDlg)
+            ::GetWindowRect(hDlg, &r);
+        }
+        if (cmd == "dialog-rect")
+            PrintRect(r);
+        else if (hDlg)
             PrintHex(title);
         else
             std::printf("none\n");
