@@ -48,8 +48,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs)
         return -1;
     if (!CreateBars())
         return -1;
-
-    // The clipboard chain is not joined yet.
+    if (m_nFlags & FLAG_CLIPWATCH)
+        JoinClipboardChain();
     return 0;
 }
 
@@ -70,8 +70,16 @@ void CMainFrame::OnDestroy()
 {
     settings::SavePlacement(theApp, *this);
     settings::SaveOptionBits(theApp, m_nFlags);
+    if (m_nFlags & FLAG_CLIPWATCH)
+        LeaveClipboardChain();
+    settings::SaveFontSelection(theApp, m_wndToolBar.m_wndFontBox);
     CFrameWnd::OnDestroy();
 }
+
+// Clipboard monitoring is not built yet: the chain is never joined.
+void CMainFrame::JoinClipboardChain() {}
+
+void CMainFrame::LeaveClipboardChain() {}
 
 CString CMainFrame::GetSelectedFace() const
 {

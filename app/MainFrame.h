@@ -42,6 +42,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The clipboard viewer chain, while monitoring is on.
+    void JoinClipboardChain();
+    void LeaveClipboardChain();
     // The toolbar with the font box and the status bar with its panes, docked.
     BOOL CreateBars();
     // Turns the font box's item into a wide separator; its rectangle is the box's.

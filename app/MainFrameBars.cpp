@@ -5,6 +5,8 @@
 #include "../res/resource.h"
 #include "../view/StatusText.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr int kFontBoxWidth = 100;      // the separator that holds the font box

@@ -6,7 +6,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace {
 

@@ -26,4 +26,6 @@ void SavePlacement(const CWinApp&, const CWnd&) {}
 
 void SaveOptionBits(const CWinApp&, int) {}
 
+void SaveFontSelection(const CWinApp&, const CComboBox&) {}
+
 } // namespace settings

@@ -2,6 +2,7 @@
 // bits and the font box's selected position.
 #pragma once
 
+class CComboBox;
 class CWinApp;
 class CWnd;
 
@@ -16,5 +17,7 @@ void RestorePlacement(const CWinApp& app, CWnd& frame);
 // Saves what the frame's destruction saves: placement and option bits.
 void SavePlacement(const CWinApp& app, const CWnd& frame);
 void SaveOptionBits(const CWinApp& app, int nFlags);
+// Saves the font box's selected position, when it has one.
+void SaveFontSelection(const CWinApp& app, const CComboBox& fontBox);
 
 } // namespace settings
