@@ -13,7 +13,7 @@
 // the process has a visible top-level window and has answered a WM_NULL sent
 // to it: a sent message is only taken when the thread reads its messages,
 // after that first paint. WaitForInputIdle spares most of the polling before.
-#include <windows.h>
+#include "Timing.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,18 +22,6 @@
 #include <vector>
 
 namespace {
-
-double NowMs()
-{
-    static const double msPerTick = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return 1000.0 / static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * msPerTick;
-}
 
 double Median(std::vector<double> v)
 {
@@ -140,7 +128,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: startup_bench quelvan.exe bare_window.exe [runs]\n");
         return 2;
     }
-    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 9;
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 15;
 
     char temp[MAX_PATH];
     ::GetTempPathA(sizeof temp, temp);
