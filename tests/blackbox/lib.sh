@@ -41,7 +41,7 @@ start_app() {
 }
 
 stop_app() {
-    probe close || true
+    probe command 0xE141 || true   # ID_APP_EXIT, the close command
     for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || return 0; sleep 0.1; done
     fail "the program did not end after its window was closed"
 }
