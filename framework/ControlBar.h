@@ -1,4 +1,4 @@
-// Control bars: a dockable toolbar and a status bar over the common controls.
+// CControlBar: the base of the frame's bars (toolbar, status bar), and docking.
 //
 // A docked bar is a child of its frame, laid out along one edge by the frame's
 // RecalcLayout. Dragging a toolbar by its gripper docks it at the edge under
@@ -8,8 +8,6 @@
 #include "Wnd.h"
 
 #include <commctrl.h>
-
-#include <vector>
 
 // Bar styles (CBRS_): kept by the bar, not given to its window.
 constexpr DWORD CBRS_ALIGN_LEFT = 0x1000;
@@ -26,14 +24,6 @@ constexpr DWORD CBRS_GRIPPER = 0x00400000;
 constexpr DWORD CBRS_TOP = CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM;
 constexpr DWORD CBRS_BOTTOM = CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP;
 constexpr DWORD CBRS_ALL = 0x0040FFFF;
-
-// Button styles (TBBS_): the button's style in the low word, its state in the
-// high word, with "enabled" turned into "disabled".
-constexpr UINT TBBS_BUTTON = 0x0000;
-constexpr UINT TBBS_SEPARATOR = 0x0001;
-constexpr UINT TBBS_CHECKBOX = 0x0002;
-constexpr UINT TBBS_CHECKED = 0x00010000;
-constexpr UINT TBBS_DISABLED = 0x00040000;
 
 class CFrameWnd;
 class CMiniDockFrameWnd;
@@ -81,72 +71,6 @@ protected:
     CMiniDockFrameWnd* m_pFloatWnd = nullptr; // deletes itself with its window
 
     friend class CMiniDockFrameWnd;
-};
-
-class CToolBar : public CControlBar {
-public:
-    ~CToolBar() override;
-
-    BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, RECT rcBorders, UINT nID);
-    // Items and images of a toolbar resource (type 241) and its bitmap.
-    BOOL LoadToolBar(UINT nIDResource);
-
-    int CommandToIndex(UINT nIDFind) const;
-    UINT GetItemID(int nIndex) const;
-    void GetItemRect(int nIndex, RECT* lpRect) const;
-    UINT GetButtonStyle(int nIndex) const;
-    void SetButtonStyle(int nIndex, UINT nStyle);
-    void SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage);
-    int GetCount() const;
-
-    SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
-
-protected:
-    void OnAlignChanged() override;
-    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
-    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
-    LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
-    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-    LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
-    LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
-    LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
-
-    DECLARE_MESSAGE_MAP()
-
-private:
-    TBBUTTON Button(int nIndex) const;
-    // Gripper and border widths around the client area.
-    RECT NonClientBorders() const;
-    void ShowPrompt(UINT nID);
-    HBITMAP m_hbmImages = nullptr;
-    UINT m_nFlybyID = 0;
-};
-
-class CStatusBar : public CControlBar {
-public:
-    BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
-    // One pane per id; a non-zero id's string row gives its width and first text.
-    BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
-    void SetPaneText(int nIndex, const char* lpszNewText);
-    CString GetPaneText(int nIndex) const;
-    UINT GetItemID(int nIndex) const { return m_ids[static_cast<size_t>(nIndex)]; }
-    int GetPaneWidth(int nIndex) const { return m_widths[static_cast<size_t>(nIndex)]; }
-    int GetCount() const { return static_cast<int>(m_ids.size()); }
-
-    SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
-
-protected:
-    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
-    DECLARE_MESSAGE_MAP()
-
-private:
-    void UpdateParts();
-    std::vector<UINT> m_ids;
-    std::vector<int> m_widths;
-    std::vector<CString> m_texts;
 };
 
 // The small tool window in which a bar floats.

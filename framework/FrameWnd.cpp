@@ -1,6 +1,7 @@
 #include "FrameWnd.h"
 
 #include "ControlBar.h"
+#include "StatusBar.h"
 #include "WinApp.h"
 #include "afxres.h"
 

@@ -3,6 +3,8 @@
 #include "CmdTarget.h"
 #include "ComboBoxEx.h"
 #include "ControlBar.h"
+#include "StatusBar.h"
+#include "ToolBar.h"
 #include "Dialog.h"
 #include "FrameWnd.h"
 #include "Gdi.h"

@@ -52,8 +52,21 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 CWnd::~CWnd()
 {
-    if (m_hWnd)
-        DestroyWindow();
+    DestroyDetached();
+}
+
+void CWnd::DestroyDetached()
+{
+    // A window that outlives its object: its messages no longer reach the
+    // object (half destroyed by now) while it is destroyed.
+    if (!m_hWnd)
+        return;
+    const HWND hWnd = m_hWnd;
+    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    PermanentMap().erase(hWnd);
+    m_hWnd = nullptr;
+    m_pfnSuper = nullptr;
+    ::DestroyWindow(hWnd);
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)

@@ -64,6 +64,9 @@ protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // Called after the window is gone (the object is detached); frames delete themselves.
     virtual void PostNcDestroy() {}
+    // Destroys a window that is still there when its object goes, without
+    // routing its last messages to the object.
+    void DestroyDetached();
 
     // Handlers whose default is the window's default processing.
     int OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }

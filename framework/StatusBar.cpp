@@ -1,0 +1,135 @@
+#include "StatusBar.h"
+
+#include "FrameWnd.h"
+#include "afxres.h"
+
+#include <algorithm>
+
+namespace {
+
+// A status pane's update target.
+class CStatusCmdUI : public CCmdUI {
+public:
+    explicit CStatusCmdUI(CStatusBar* pBar) : m_pBar(pBar) {}
+    void Enable(BOOL) override { m_bEnableChanged = TRUE; }
+    void SetCheck(int) override {}
+    void SetText(const char* lpszText) override { m_pBar->SetPaneText(static_cast<int>(m_nIndex), lpszText); }
+
+private:
+    CStatusBar* m_pBar;
+};
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
+    ON_MESSAGE(WM_SIZE, OnSize)
+END_MESSAGE_MAP()
+
+BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
+{
+    AfxInitCommonControls(ICC_BAR_CLASSES);
+    // A sizing grip when the frame can be resized.
+    const DWORD grip = (::GetWindowLongA(pParentWnd->m_hWnd, GWL_STYLE) & WS_THICKFRAME) ? SBARS_SIZEGRIP : 0;
+    return CreateBar(0, STATUSCLASSNAMEA, grip, dwStyle, pParentWnd, nID);
+}
+
+BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
+{
+    m_ids.assign(lpIDArray, lpIDArray + nIDCount);
+    m_widths.assign(static_cast<size_t>(nIDCount), 0);
+    m_texts.assign(static_cast<size_t>(nIDCount), CString());
+    HDC hdc = ::GetDC(m_hWnd);
+    HGDIOBJ hOld = ::SelectObject(hdc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+    bool ok = true;
+    for (int i = 0; i < nIDCount && ok; ++i) {
+        if (m_ids[static_cast<size_t>(i)] == ID_SEPARATOR)
+            continue; // the message pane takes what the others leave
+        CString text;
+        ok = text.LoadString(m_ids[static_cast<size_t>(i)]);
+        SIZE extent{};
+        ::GetTextExtentPoint32A(hdc, text, text.GetLength(), &extent);
+        m_widths[static_cast<size_t>(i)] = extent.cx;
+        m_texts[static_cast<size_t>(i)] = text;
+    }
+    ::SelectObject(hdc, hOld);
+    ::ReleaseDC(m_hWnd, hdc);
+    if (!ok)
+        return FALSE;
+    UpdateParts();
+    for (int i = 0; i < nIDCount; ++i)
+        SendMessage(SB_SETTEXTA, static_cast<WPARAM>(i) | (i == 0 ? SBT_NOBORDERS : 0),
+                    reinterpret_cast<LPARAM>(m_texts[static_cast<size_t>(i)].GetString()));
+    return TRUE;
+}
+
+void CStatusBar::UpdateParts()
+{
+    if (m_ids.empty())
+        return;
+    int borders[3] = {};
+    SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    RECT rc;
+    GetClientRect(&rc);
+    // Right edges from the right: the last pane also leaves room for the grip.
+    std::vector<int> edges(m_ids.size());
+    int x = rc.right;
+    if (::GetWindowLongA(m_hWnd, GWL_STYLE) & SBARS_SIZEGRIP)
+        x -= ::GetSystemMetrics(SM_CXVSCROLL);
+    edges.back() = -1;
+    for (size_t i = m_ids.size() - 1; i > 0; --i) {
+        x -= m_widths[i] + 2 * borders[0] + 2 * borders[2] + 4;
+        edges[i - 1] = std::max(0, x);
+    }
+    SendMessage(SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+}
+
+LRESULT CStatusBar::OnSize(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    UpdateParts();
+    return result;
+}
+
+void CStatusBar::SetPaneText(int nIndex, const char* lpszNewText)
+{
+    if (nIndex < 0 || nIndex >= GetCount())
+        return;
+    CString& current = m_texts[static_cast<size_t>(nIndex)];
+    if (current == lpszNewText)
+        return;
+    current = lpszNewText;
+    SendMessage(SB_SETTEXTA, static_cast<WPARAM>(nIndex) | (nIndex == 0 ? SBT_NOBORDERS : 0),
+                reinterpret_cast<LPARAM>(current.GetString()));
+}
+
+CString CStatusBar::GetPaneText(int nIndex) const
+{
+    return nIndex >= 0 && nIndex < GetCount() ? m_texts[static_cast<size_t>(nIndex)] : CString();
+}
+
+SIZE CStatusBar::CalcFixedLayout(BOOL, BOOL)
+{
+    HDC hdc = ::GetDC(m_hWnd);
+    HGDIOBJ hOld = ::SelectObject(hdc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+    TEXTMETRICA tm{};
+    ::GetTextMetricsA(hdc, &tm);
+    ::SelectObject(hdc, hOld);
+    ::ReleaseDC(m_hWnd, hdc);
+    int borders[3] = {};
+    SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    return SIZE{32767, tm.tmHeight + 2 * borders[1] + 6};
+}
+
+void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL)
+{
+    CStatusCmdUI state(this);
+    for (int i = 0; i < GetCount(); ++i) {
+        if (m_ids[static_cast<size_t>(i)] == ID_SEPARATOR)
+            continue;
+        state.m_nIndex = static_cast<UINT>(i);
+        state.m_nID = m_ids[static_cast<size_t>(i)];
+        state.m_pOther = m_hWnd;
+        state.DoUpdate(pTarget, FALSE);
+    }
+}
+

@@ -1,0 +1,31 @@
+// CStatusBar: the bar of panes along the frame's bottom edge: the message
+// pane and panes whose width comes from their string row.
+#pragma once
+#include "ControlBar.h"
+
+#include <vector>
+
+class CStatusBar : public CControlBar {
+public:
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
+    // One pane per id; a non-zero id's string row gives its width and first text.
+    BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
+    void SetPaneText(int nIndex, const char* lpszNewText);
+    CString GetPaneText(int nIndex) const;
+    UINT GetItemID(int nIndex) const { return m_ids[static_cast<size_t>(nIndex)]; }
+    int GetPaneWidth(int nIndex) const { return m_widths[static_cast<size_t>(nIndex)]; }
+    int GetCount() const { return static_cast<int>(m_ids.size()); }
+
+    SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+
+protected:
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void UpdateParts();
+    std::vector<UINT> m_ids;
+    std::vector<int> m_widths;
+    std::vector<CString> m_texts;
+};
