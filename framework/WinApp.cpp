@@ -9,8 +9,30 @@
 #include <cstdlib>
 
 namespace {
+
 CWinApp* g_pApp = nullptr;
-bool g_bOleInitialized = false;
+
+// OLE on the program's thread, from AfxOleInit until the application ends.
+class OleSession {
+public:
+    ~OleSession() { End(); }
+    bool Begin()
+    {
+        if (!m_active)
+            m_active = SUCCEEDED(::OleInitialize(nullptr));
+        return m_active;
+    }
+    void End()
+    {
+        if (m_active)
+            ::OleUninitialize();
+        m_active = false;
+    }
+
+private:
+    bool m_active = false;
+} g_ole;
+
 } // namespace
 
 CWinApp* AfxGetApp()
@@ -42,10 +64,7 @@ void CWinApp::OnAppExit()
 
 int CWinApp::ExitInstance()
 {
-    if (g_bOleInitialized) {
-        ::OleUninitialize();
-        g_bOleInitialized = false;
-    }
+    g_ole.End();
     return static_cast<int>(m_msgCur.wParam);
 }
 
@@ -123,10 +142,7 @@ BOOL CWinApp::WriteProfileInt(const char* lpszSection, const char* lpszEntry, in
 
 BOOL AfxOleInit()
 {
-    if (g_bOleInitialized)
-        return TRUE;
-    g_bOleInitialized = SUCCEEDED(::OleInitialize(nullptr));
-    return g_bOleInitialized;
+    return g_ole.Begin();
 }
 
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
@@ -135,6 +151,8 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     if (!pApp)
         return -1;
     pApp->m_hInstance = hInstance;
+    if (!pApp->m_pszAppName && pApp->m_strAppName.LoadString(AFX_IDS_APP_TITLE))
+        pApp->m_pszAppName = pApp->m_strAppName;
     if (!pApp->InitInstance()) {
         if (pApp->m_pMainWnd && pApp->m_pMainWnd->m_hWnd)
             pApp->m_pMainWnd->DestroyWindow();

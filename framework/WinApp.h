@@ -2,6 +2,7 @@
 // update pass, and the profile calls.
 #pragma once
 #include "CmdTarget.h"
+#include "String.h"
 
 class CWnd;
 
@@ -37,8 +38,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    friend int AfxWinMain(HINSTANCE, HINSTANCE, LPSTR, int);
     static bool IsIdleMessage(const MSG& msg);
     MSG m_msgCur{};
+    CString m_strAppName;
 };
 
 CWinApp* AfxGetApp();
