@@ -37,5 +37,11 @@ sleep 0.3
 shot back
 [ "$(differ first back)" -lt 50 ] || fail "SHIFT+SPACE did not return to the first character"
 
+# Left alone, the program waits: no timer, no busy loop.
+before=$(cpu_ticks)
+sleep 2
+used=$(( $(cpu_ticks) - before ))
+[ "$used" -le 3 ] || fail "the idle program used $used ticks of processor time in 2 s"
+
 stop_app
 echo "ok"

@@ -91,3 +91,6 @@ drag() {
     xdotool sleep 0.2 mouseup 1
     sleep 0.4
 }
+
+# cpu_ticks: processor time the program has used, in clock ticks.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
