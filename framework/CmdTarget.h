@@ -135,7 +135,6 @@ template <auto F> LRESULT CallRaw(CCmdTarget* p, WPARAM w, LPARAM l) { return (O
 template <UINT id, auto F> constexpr AFX_MSGMAP_ENTRY Command() { return {WM_COMMAND, CN_COMMAND, id, &CallVoid<F>}; }
 template <UINT id, auto F> constexpr AFX_MSGMAP_ENTRY Update() { return {WM_COMMAND, CN_UPDATE_COMMAND_UI, id, &CallUpdate<F>}; }
 template <UINT msg, auto F> constexpr AFX_MSGMAP_ENTRY Message() { return {msg, 0, 0, &CallRaw<F>}; }
-template <UINT msg, auto F> constexpr AFX_MSGMAP_ENTRY VoidMessage() { return {msg, 0, 0, &CallVoid<F>}; }
 template <int code, auto F> constexpr AFX_MSGMAP_ENTRY CommandReflect()
 {
     return {WM_REFLECT_BASE + WM_COMMAND, code, 0, &CallVoid<F>};

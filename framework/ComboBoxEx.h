@@ -1,5 +1,5 @@
-// Combo boxes: the classic one's selection calls and the extended combo box
-// (items with text and images) of the common controls.
+// Combo boxes: the classic one and the extended combo box (items with text
+// and images) of the common controls.
 #pragma once
 #include "Wnd.h"
 
@@ -8,19 +8,9 @@
 class CComboBox : public CWnd {
 public:
     int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
-    int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
-    int SetCurSel(int nSelect) const { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
 };
 
 class CComboBoxEx : public CComboBox {
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-    int InsertItem(const COMBOBOXEXITEMA* pItem) const
-    {
-        return static_cast<int>(SendMessage(CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(pItem)));
-    }
-    BOOL GetItem(COMBOBOXEXITEMA* pItem) const
-    {
-        return static_cast<BOOL>(SendMessage(CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(pItem)));
-    }
 };

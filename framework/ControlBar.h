@@ -33,7 +33,6 @@ public:
     ~CControlBar() override;
 
     DWORD GetBarStyle() const { return m_dwStyle; }
-    void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
     // The edges it may dock at (CBRS_ALIGN_ bits).
     void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
     DWORD GetDockStyle() const { return m_dwDockStyle; }

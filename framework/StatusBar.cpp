@@ -102,11 +102,6 @@ void CStatusBar::SetPaneText(int nIndex, const char* lpszNewText)
                 reinterpret_cast<LPARAM>(current.GetString()));
 }
 
-CString CStatusBar::GetPaneText(int nIndex) const
-{
-    return nIndex >= 0 && nIndex < GetCount() ? m_texts[static_cast<size_t>(nIndex)] : CString();
-}
-
 SIZE CStatusBar::CalcFixedLayout(BOOL, BOOL)
 {
     HDC hdc = ::GetDC(m_hWnd);

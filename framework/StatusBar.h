@@ -11,7 +11,6 @@ public:
     // One pane per id; a non-zero id's string row gives its width and first text.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
     void SetPaneText(int nIndex, const char* lpszNewText);
-    CString GetPaneText(int nIndex) const;
     UINT GetItemID(int nIndex) const { return m_ids[static_cast<size_t>(nIndex)]; }
     int GetPaneWidth(int nIndex) const { return m_widths[static_cast<size_t>(nIndex)]; }
     int GetCount() const { return static_cast<int>(m_ids.size()); }

@@ -17,7 +17,6 @@ public:
     void Empty() { m_str.clear(); }
     operator const char*() const { return m_str.c_str(); }
     const char* GetString() const { return m_str.c_str(); }
-    char operator[](int i) const { return m_str[static_cast<size_t>(i)]; }
 
     // A writable buffer of at least nMinLength bytes plus a terminator; the
     // current contents stay. ReleaseBuffer ends the string at nNewLength, or

@@ -42,12 +42,6 @@ public:
     {
         return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags);
     }
-    BOOL GetWindowPlacement(WINDOWPLACEMENT* wp) const
-    {
-        wp->length = sizeof(WINDOWPLACEMENT);
-        return ::GetWindowPlacement(m_hWnd, wp);
-    }
-    BOOL SetWindowPlacement(const WINDOWPLACEMENT* wp) const { return ::SetWindowPlacement(m_hWnd, wp); }
     HWND GetDlgItem(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
     void CenterWindow(HWND hWndAlternateOwner = nullptr) const;
 
