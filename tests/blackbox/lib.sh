@@ -20,6 +20,8 @@ PROBE_EXE=$(winepath -w "$APPDIR/quelvan.exe" 2>/dev/null)
 export PROBE_EXE
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# ImageMagick's own convert, whatever else stands earlier on the PATH.
+convert() { /usr/bin/convert "$@"; }
 probe() { wine "$PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
 # until_ok CMD...: runs CMD (a function, so that it looks afresh each time)
