@@ -40,6 +40,16 @@ screen tooltip "$FRAME_X" "$FRAME_Y" "$FRAME_W" $((FRAME_H / 2))
 xdotool mousemove $((FRAME_X + FRAME_W / 2)) $((FRAME_Y + FRAME_H - 100))
 sleep 0.3
 
+# The pencil opens the input dialog.
+rect PENCIL item-rect 10
+xdotool mousemove $((PENCIL_X + PENCIL_W / 2)) $((PENCIL_Y + PENCIL_H / 2)) click 1
+until_ok dialog_open || fail "the pencil button did not open the input dialog"
+[ "$(probe dialog)" = "$(sjis '文字入力')" ] || fail "the pencil opened another dialog"
+xdotool key Escape
+until_ok dialog_closed || fail "Escape did not close the input dialog"
+xdotool mousemove $((FRAME_X + FRAME_W / 2)) $((FRAME_Y + FRAME_H - 100))
+sleep 0.3
+
 # Drag by the gripper to the left edge: the bar runs down the left side.
 rect CLIENT client-rect
 drag $((BAR_X + 4)) $((BAR_Y + BAR_H / 2)) $((CLIENT_X + 6)) $((CLIENT_Y + CLIENT_H / 2))
