@@ -21,7 +21,6 @@ END_MESSAGE_MAP()
 CMainFrame::CMainFrame()
 {
     m_nFlags = settings::ReadOptionBits(theApp);
-    m_hWndNextViewer = nullptr;
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)

@@ -97,7 +97,10 @@ bool CWinApp::IsIdleMessage(const MSG& msg)
         msgLast = msg.message;
         return true;
     }
-    return msg.message != WM_PAINT && msg.message != 0x0118 /* WM_SYSTIMER */;
+    // A posted update request does its update when dispatched; an idle pass
+    // after it would repeat the same work.
+    return msg.message != WM_PAINT && msg.message != 0x0118 /* WM_SYSTIMER */ &&
+           msg.message != WM_IDLEUPDATECMDUI;
 }
 
 int CWinApp::Run()
