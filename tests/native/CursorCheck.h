@@ -13,8 +13,7 @@ namespace cursor_check {
 
 class Cursor : public CTextCursor {
 public:
-    const char* Hint() const { return m_pPrevHint; }
-    const char* Start() const { return m_strText.GetString(); }
+    int Hint() const { return m_nPrevHint; }
 };
 
 inline std::string Stored(const Cursor& c)
@@ -68,8 +67,8 @@ inline std::string Run(const char* input, const std::vector<bool>& forward)
             return "position differs from the walk";
         if (c.HasPrev() != (index > 0) || c.HasNext() != (index + 1 < static_cast<int>(starts.size())))
             return "enable rules differ from the walk";
-        if (c.Hint() && c.GetPos() > 1) {
-            const int hint = static_cast<int>(c.Hint() - c.Start());
+        if (c.Hint() >= 0 && c.GetPos() > 1) {
+            const int hint = c.Hint();
             if (hint > c.GetPos() || std::find(starts.begin(), starts.end(), hint) == starts.end())
                 return "hint is not a boundary at or before the cursor";
         }

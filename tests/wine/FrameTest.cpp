@@ -4,6 +4,8 @@
 
 #include "res/resource.h"
 
+#include <type_traits>
+
 using wine_test::FrameTest;
 using wine_test::PumpMessages;
 using wine_test::Sjis;
@@ -102,6 +104,9 @@ TEST_F(FrameTest, CreatesTheFrameAndTheViewFillingItsClientArea)
     frame->SetWindowPos(nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER);
     expectLayout();
 }
+
+// Nothing outside the view steps its cursor without the repaint.
+static_assert(!std::is_convertible_v<CCharView*, CTextCursor*>);
 
 TEST_F(FrameTest, StepsThroughTheTextByCommandsSentToTheFrame)
 {
