@@ -30,8 +30,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     const DWORD style = dwDefaultStyle & ~(FWS_ADDTOTITLE | FWS_PREFIXTITLE | FWS_SNAPTOBARS);
     if (!CreateEx(0, nullptr, m_strTitle, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, pParentWnd ? pParentWnd->m_hWnd : nullptr, hMenu)) {
-        // Don't touch the object: a window destroyed during its creation has
-        // deleted its frame. A menu no window took is ours to free.
+        // Don't touch the object: a failed creation has deleted the frame. A
+        // menu no window took is ours to free.
         if (hMenu && ::IsMenu(hMenu))
             ::DestroyMenu(hMenu);
         return FALSE;
