@@ -2,6 +2,8 @@
 // the update rule's gate on commands, creation and its failures, modal loops.
 #include "WineTest.h"
 
+using wine_test::FrameTest;
+
 namespace {
 
 constexpr UINT ID_TEST_COMMAND = 0x9000;
@@ -77,4 +79,17 @@ TEST(Framework, AnObjectWhoseWindowWasNeverCreatedIsReleased)
     EXPECT_FALSE(pRefused->CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(CSelfDeletingWnd::s_nDeleted, 2);
     EXPECT_FALSE(AfxIsCreatingWindow());
+}
+
+TEST_F(FrameTest, QuitDuringAToolbarDragStillEndsTheProgram)
+{
+    CFontBar& bar = frame->m_wndToolBar;
+    RECT rc;
+    bar.GetWindowRect(&rc);
+    ::PostQuitMessage(7);
+    bar.TrackDrag(POINT{rc.left + 3, rc.top + 3});
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+    EXPECT_EQ(::GetCapture(), nullptr);
 }
