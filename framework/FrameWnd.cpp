@@ -1,12 +1,12 @@
 #include "FrameWnd.h"
 
+#include "CommandRow.h"
 #include "ControlBar.h"
 #include "StatusBar.h"
 #include "WinApp.h"
 #include "afxres.h"
 
 #include <algorithm>
-#include <cstring>
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CREATE()
@@ -255,14 +255,7 @@ void CFrameWnd::SetMessageText(const char* lpszText)
 
 void CFrameWnd::SetMessageText(UINT nID)
 {
-    // A command's row holds its prompt before the line feed; rows without one
-    // are shown whole.
-    CString text;
-    if (nID != 0 && text.LoadString(nID)) {
-        if (const char* lf = std::strchr(text, '\n'))
-            text = CString(text, static_cast<int>(lf - text.GetString()));
-    }
-    SetMessageText(text);
+    SetMessageText(AfxLoadPrompt(nID));
 }
 
 LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)

@@ -1,5 +1,5 @@
-// Scoped GDI objects: a paint context, a font, and a selection that is undone
-// when it goes out of scope.
+// Scoped GDI objects: a paint context, a window's context, a font, and a
+// selection that is undone when it goes out of scope.
 #pragma once
 #include "Wnd.h"
 
@@ -14,6 +14,19 @@ public:
     BOOL TextOut(int x, int y, const char* text, int n) const { return ::TextOutA(m_hDC, x, y, text, n); }
 
     PAINTSTRUCT m_ps{};
+
+private:
+    HWND m_hWnd;
+    HDC m_hDC;
+};
+
+class CClientDC {
+public:
+    explicit CClientDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
+    ~CClientDC() { ::ReleaseDC(m_hWnd, m_hDC); }
+    CClientDC(const CClientDC&) = delete;
+    CClientDC& operator=(const CClientDC&) = delete;
+    operator HDC() const { return m_hDC; }
 
 private:
     HWND m_hWnd;

@@ -45,8 +45,8 @@ protected:
 
 private:
     TBBUTTON Button(int nIndex) const;
-    // Gripper and border widths around the client area.
-    RECT NonClientBorders() const;
+    // Gripper and border widths around the client area, laid out one way.
+    RECT NonClientBorders(BOOL bHorz) const;
     void ShowPrompt(UINT nID);
     HBITMAP m_hbmImages = nullptr;
     UINT m_nFlybyID = 0;

@@ -1,5 +1,6 @@
 // The text buffer and character cursor, with code page 932's lead bytes.
 #include "CursorCheck.h"
+#include "view/Mbcs.h"
 
 #include <gtest/gtest.h>
 

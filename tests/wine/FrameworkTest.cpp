@@ -2,6 +2,8 @@
 // the update rule's gate on commands, creation and its failures, modal loops.
 #include "WineTest.h"
 
+#include <string>
+
 using wine_test::FrameTest;
 
 namespace {
@@ -92,4 +94,40 @@ TEST_F(FrameTest, QuitDuringAToolbarDragStillEndsTheProgram)
     ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 7u);
     EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(FrameTest, ToolbarRefusesAResourceItsImageStripCannotServe)
+{
+    // Images 0 pixels wide, taller than the strip, more buttons than images.
+    for (UINT id : {900u, 901u, 902u}) {
+        CToolBar bar;
+        ASSERT_TRUE(bar.CreateEx(frame, TBSTYLE_FLAT, WS_CHILD | CBRS_TOP, RECT{}, 0xE8F0));
+        EXPECT_FALSE(bar.LoadToolBar(id)) << "toolbar " << id;
+    }
+}
+
+TEST_F(FrameTest, StatusPaneIndexesOutsideTheBarNameNothing)
+{
+    CStatusBar& bar = frame->m_wndStatusBar;
+    for (int index : {-1, 3, 1000}) {
+        EXPECT_EQ(bar.GetItemID(index), 0u);
+        EXPECT_EQ(bar.GetPaneWidth(index), 0);
+        bar.SetPaneText(index, "x");
+    }
+    EXPECT_FALSE(bar.SetIndicators(nullptr, 3));
+    const UINT one = ID_SEPARATOR;
+    EXPECT_FALSE(bar.SetIndicators(&one, -1));
+}
+
+TEST(Framework, TextIsCutOnACharacterBoundary)
+{
+    // "xy" then 40 double-byte characters: byte 78 leads one that would end past 79 bytes.
+    std::string text = "xy";
+    for (int i = 0; i < 40; ++i)
+        text += "\x82\xA0";
+    char out[80];
+    AfxCopyText(out, sizeof out, text.c_str());
+    EXPECT_EQ(std::string(out), text.substr(0, 78));
+    AfxCopyText(out, 4, "ab");
+    EXPECT_STREQ(out, "ab");
 }
