@@ -1,11 +1,7 @@
 #include "ControlBar.h"
 
 #include "FrameWnd.h"
-#include "afxres.h"
 
-#include <commctrl.h>
-
-#include <algorithm>
 #include <cstdlib>
 
 namespace {

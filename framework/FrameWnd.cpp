@@ -10,7 +10,6 @@
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CREATE()
-    ON_WM_DESTROY()
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
     ON_WM_INITMENUPOPUP()
@@ -106,11 +105,6 @@ int CFrameWnd::OnCreate(LPCREATESTRUCTA lpcs)
     return CWnd::OnCreate(lpcs);
 }
 
-void CFrameWnd::OnDestroy()
-{
-    CWnd::OnDestroy();
-}
-
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
@@ -131,7 +125,7 @@ void CFrameWnd::OnInitMenuPopup(HMENU hMenu, UINT, BOOL bSysMenu)
     if (bSysMenu)
         return;
     CCmdUI state;
-    state.m_pMenu = hMenu;
+    state.m_hMenu = hMenu;
     const int count = ::GetMenuItemCount(hMenu);
     for (int i = 0; i < count; ++i) {
         const UINT id = ::GetMenuItemID(hMenu, i);

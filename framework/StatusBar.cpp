@@ -125,7 +125,6 @@ void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL)
             continue;
         state.m_nIndex = static_cast<UINT>(i);
         state.m_nID = m_ids[static_cast<size_t>(i)];
-        state.m_pOther = m_hWnd;
         state.DoUpdate(pTarget, FALSE);
     }
 }

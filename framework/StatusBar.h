@@ -17,7 +17,7 @@ public:
     int GetCount() const { return static_cast<int>(m_ids.size()); }
 
     SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) override;
 
 protected:
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);

@@ -238,7 +238,7 @@ void CToolBar::OnAlignChanged()
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler)
 {
     CToolCmdUI state(this);
     const int count = GetCount();
@@ -248,8 +248,7 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
             continue;
         state.m_nIndex = static_cast<UINT>(i);
         state.m_nID = static_cast<UINT>(button.idCommand);
-        state.m_pOther = m_hWnd;
-        state.DoUpdate(pTarget, bDisableIfNoHndler);
+        state.DoUpdate(pTarget, bDisableIfNoHandler);
     }
 }
 

@@ -28,7 +28,7 @@ public:
     int GetCount() const;
 
     SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) override;
 
 protected:
     void OnAlignChanged() override;
