@@ -42,7 +42,7 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
     m_ids.assign(lpIDArray, lpIDArray + nIDCount);
     m_widths.assign(static_cast<size_t>(nIDCount), 0);
     m_texts.assign(static_cast<size_t>(nIDCount), CString());
-    CClientDC dc(m_hWnd);
+    CClientDC dc(this);
     CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
     bool ok = true;
     for (int i = 0; i < nIDCount && ok; ++i) {
@@ -108,7 +108,7 @@ SIZE CStatusBar::CalcFixedLayout(BOOL, BOOL)
 {
     TEXTMETRICA tm{};
     {
-        CClientDC dc(m_hWnd);
+        CClientDC dc(this);
         CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
         ::GetTextMetricsA(dc, &tm);
     }
