@@ -7,4 +7,7 @@
 class CFontBar : public CToolBar {
 public:
     CFontBox m_wndFontBox;
+
+protected:
+    void OnLayoutChanged() override;
 };

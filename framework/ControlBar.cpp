@@ -93,14 +93,7 @@ void CControlBar::FloatAt(POINT ptScreen)
         ::SetParent(m_hWnd, pFloat->m_hWnd);
         OnAlignChanged();
     }
-    // Size the tool window around the bar's horizontal layout.
-    const SIZE size = CalcFixedLayout(FALSE, TRUE);
-    RECT rc{0, 0, size.cx, size.cy};
-    ::AdjustWindowRectEx(&rc, static_cast<DWORD>(::GetWindowLongA(m_pFloatWnd->m_hWnd, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongA(m_pFloatWnd->m_hWnd, GWL_EXSTYLE)));
-    m_pFloatWnd->SetWindowPos(nullptr, ptScreen.x, ptScreen.y, rc.right - rc.left, rc.bottom - rc.top,
-                              SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pFloatWnd->PlaceAt(ptScreen);
     ShowWindow(bVisible ? SW_SHOWNA : SW_HIDE);
     m_pFloatWnd->ShowWindow(bVisible ? SW_SHOWNA : SW_HIDE);
     m_pDockSite->RecalcLayout();
@@ -116,6 +109,7 @@ void CControlBar::TrackDrag(POINT ptStart)
     const POINT grab{ptStart.x - rcBar.left, ptStart.y - rcBar.top};
     const SIZE horz = CalcFixedLayout(FALSE, TRUE);
     const SIZE vert = CalcFixedLayout(FALSE, FALSE);
+    const SIZE floating = CalcDynamicLayout(0, LM_MRUWIDTH);
 
     // Where the bar goes if released at pt: an edge, or a floating rectangle.
     DWORD align = 0;
@@ -127,7 +121,7 @@ void CControlBar::TrackDrag(POINT ptStart)
         else if (align)
             rc = RECT{pt.x - vert.cx / 2, pt.y - grab.x, pt.x + vert.cx - vert.cx / 2, pt.y - grab.x + vert.cy};
         else
-            rc = RECT{pt.x - grab.x, pt.y - grab.y, pt.x - grab.x + horz.cx, pt.y - grab.y + horz.cy};
+            rc = RECT{pt.x - grab.x, pt.y - grab.y, pt.x - grab.x + floating.cx, pt.y - grab.y + floating.cy};
         return rc;
     };
 
@@ -189,6 +183,10 @@ void CControlBar::TrackDrag(POINT ptStart)
 
 BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CWnd)
     ON_MESSAGE(WM_CLOSE, OnClose)
+    ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
+    ON_MESSAGE(WM_SIZING, OnSizing)
+    ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
+    ON_MESSAGE(WM_SIZE, OnSize)
     ON_MESSAGE(WM_NCLBUTTONDBLCLK, OnNcLButtonDblClk)
     ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcLButtonDown)
     ON_MESSAGE(WM_DESTROY, OnDestroyMsg)
@@ -198,8 +196,82 @@ BOOL CMiniDockFrameWnd::Create(CControlBar* pBar, POINT ptScreen)
 {
     m_pBar = pBar;
     LPCSTR cls = AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    return CreateEx(WS_EX_TOOLWINDOW, cls, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, ptScreen.x,
-                    ptScreen.y, 100, 40, pBar->GetDockingFrame()->m_hWnd, nullptr);
+    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    if (pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC)
+        style |= WS_THICKFRAME;
+    return CreateEx(WS_EX_TOOLWINDOW, cls, "", style, ptScreen.x, ptScreen.y, 100, 40,
+                    pBar->GetDockingFrame()->m_hWnd, nullptr);
+}
+
+void CMiniDockFrameWnd::PlaceAt(POINT ptScreen)
+{
+    const SIZE bar = m_pBar->CalcDynamicLayout(0, LM_MRUWIDTH | LM_COMMIT);
+    const SIZE frame = FrameSize();
+    SetWindowPos(nullptr, ptScreen.x, ptScreen.y, bar.cx + frame.cx, bar.cy + frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE CMiniDockFrameWnd::FrameSize() const
+{
+    RECT rc{};
+    ::AdjustWindowRectEx(&rc, static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
+    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+}
+
+BOOL CMiniDockFrameWnd::HoldsBar() const
+{
+    // Not yet while the window is being created, nor once the bar has docked.
+    return m_pBar->m_pFloatWnd == this && ::GetParent(m_pBar->m_hWnd) == m_hWnd;
+}
+
+LRESULT CMiniDockFrameWnd::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
+{
+    // The bar's narrowest layout is the limit, not the system's minimum size.
+    const LRESULT result = Default();
+    reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{FrameSize().cx, FrameSize().cy};
+    return result;
+}
+
+LRESULT CMiniDockFrameWnd::OnSizing(WPARAM wParam, LPARAM lParam)
+{
+    // Dragging the top or bottom edge asks for a height, the others for a
+    // width; the bar's nearest layout gives the size, the edges opposite the
+    // dragged ones stay put.
+    RECT* rc = reinterpret_cast<RECT*>(lParam);
+    const SIZE frame = FrameSize();
+    const SIZE bar = (wParam == WMSZ_TOP || wParam == WMSZ_BOTTOM)
+                         ? m_pBar->CalcDynamicLayout(rc->bottom - rc->top - frame.cy, LM_LENGTHY)
+                         : m_pBar->CalcDynamicLayout(rc->right - rc->left - frame.cx, 0);
+    if (wParam == WMSZ_LEFT || wParam == WMSZ_TOPLEFT || wParam == WMSZ_BOTTOMLEFT)
+        rc->left = rc->right - bar.cx - frame.cx;
+    else
+        rc->right = rc->left + bar.cx + frame.cx;
+    if (wParam == WMSZ_TOP || wParam == WMSZ_TOPLEFT || wParam == WMSZ_TOPRIGHT)
+        rc->top = rc->bottom - bar.cy - frame.cy;
+    else
+        rc->bottom = rc->top + bar.cy + frame.cy;
+    return TRUE;
+}
+
+LRESULT CMiniDockFrameWnd::OnWindowPosChanging(WPARAM, LPARAM lParam)
+{
+    // Whatever sizes the window, the bar lays its items out in rows that fit
+    // the width, and the window takes the size of those rows.
+    auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+    if (!(pos->flags & SWP_NOSIZE) && HoldsBar()) {
+        const SIZE frame = FrameSize();
+        const SIZE bar = m_pBar->CalcDynamicLayout(pos->cx - frame.cx, LM_COMMIT);
+        pos->cx = bar.cx + frame.cx;
+        pos->cy = bar.cy + frame.cy;
+    }
+    return Default();
+}
+
+LRESULT CMiniDockFrameWnd::OnSize(WPARAM, LPARAM lParam)
+{
+    if (HoldsBar())
+        m_pBar->SetWindowPos(nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
 }
 
 LRESULT CMiniDockFrameWnd::OnClose(WPARAM, LPARAM)

@@ -25,6 +25,11 @@ constexpr DWORD CBRS_TOP = CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM;
 constexpr DWORD CBRS_BOTTOM = CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP;
 constexpr DWORD CBRS_ALL = 0x0040FFFF;
 
+// Modes of CalcDynamicLayout (LM_).
+constexpr DWORD LM_MRUWIDTH = 0x0004; // the last floating layout, whatever nLength says
+constexpr DWORD LM_LENGTHY = 0x0020;  // nLength is a height, not a width
+constexpr DWORD LM_COMMIT = 0x0040;   // lay the bar out so, rather than only measure
+
 class CFrameWnd;
 class CMiniDockFrameWnd;
 
@@ -45,6 +50,8 @@ public:
 
     // The size the bar wants when laid out horizontally or vertically.
     virtual SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) = 0;
+    // The size the bar wants floating, laid out to fit nLength (see LM_).
+    virtual SIZE CalcDynamicLayout(int, DWORD) { return CalcFixedLayout(FALSE, TRUE); }
     // Sets the state of every item from its command's update rule.
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) = 0;
 
@@ -72,21 +79,33 @@ protected:
     friend class CMiniDockFrameWnd;
 };
 
-// The small tool window in which a bar floats.
+// The small tool window in which a bar floats. A bar with CBRS_SIZE_DYNAMIC
+// gets a sizing frame: the window's size then snaps to the bar's layouts.
 class CMiniDockFrameWnd : public CWnd {
 public:
     BOOL Create(CControlBar* pBar, POINT ptScreen);
+    // Moves the window's top-left corner to ptScreen, sized around the bar's
+    // last floating layout.
+    void PlaceAt(POINT ptScreen);
 
 protected:
     void PostNcDestroy() override { delete this; }
 
     LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSizing(WPARAM wParam, LPARAM lParam);
+    LRESULT OnWindowPosChanging(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnDestroyMsg(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The caption and frame around the client area.
+    SIZE FrameSize() const;
+    BOOL HoldsBar() const;
+
     CControlBar* m_pBar = nullptr;
 };
 

@@ -43,6 +43,48 @@ private:
     CToolBar* m_pBar;
 };
 
+// An item as the rows see it.
+struct RowItem {
+    int cx;
+    bool separator;
+    bool holdsControl; // a separator with a command id
+};
+
+// Wrap marks that break the items into rows of at most cxMax pixels. A row
+// ends at its last separator, which stays at the row's end as the divider
+// below it; without one, before the item that does not fit. A separator that
+// holds a control never ends a row: the toolbar would take its width for the
+// divider's height.
+std::vector<bool> RowsFor(const std::vector<RowItem>& items, int cxMax)
+{
+    const int count = static_cast<int>(items.size());
+    std::vector<bool> wraps(items.size());
+    const auto item = [&](int i) { return items[static_cast<size_t>(i)]; };
+    const auto rowEnd = [&](int start, int overflow) {
+        for (int j = overflow; j > start; --j) {
+            if (item(j).separator && !item(j).holdsControl)
+                return j;
+        }
+        for (int j = overflow - 1; j >= start; --j) {
+            if (!item(j).separator)
+                return j;
+        }
+        return -1; // the row stays too wide
+    };
+    int start = 0, x = 0;
+    for (int i = 0; i < count; ++i) {
+        x += item(i).cx;
+        const int end = (x > cxMax && i > start) ? rowEnd(start, i) : -1;
+        if (end >= 0) {
+            wraps[static_cast<size_t>(end)] = true;
+            start = end + 1;
+            i = end;
+            x = 0;
+        }
+    }
+    return wraps;
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
@@ -201,41 +243,99 @@ RECT CToolBar::NonClientBorders(BOOL bHorz) const
     return b;
 }
 
-SIZE CToolBar::CalcFixedLayout(BOOL, BOOL bHorz)
+std::vector<bool> CToolBar::Wraps() const
 {
-    // The items' own layout (one row, or one column when every item wraps).
-    // A column is as wide as its buttons: a wide separator (the font box's
-    // place) reaches past it and stays out of sight.
-    SIZE extent{0, 0};
     const int count = GetCount();
+    std::vector<bool> wraps(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        wraps[static_cast<size_t>(i)] = (Button(i).fsState & TBSTATE_WRAP) != 0;
+    return wraps;
+}
+
+SIZE CToolBar::LayOut(const std::vector<bool>& wraps, BOOL bHorz, BOOL bCommit)
+{
+    const std::vector<bool> before = Wraps();
+    const int count = GetCount();
+    const auto apply = [&](const std::vector<bool>& w) {
+        for (int i = 0; i < count; ++i) {
+            const BYTE state = Button(i).fsState;
+            const BYTE wanted = w[static_cast<size_t>(i)] ? (state | TBSTATE_WRAP) : (state & ~TBSTATE_WRAP);
+            if (wanted == state)
+                continue;
+            TBBUTTONINFOA info{};
+            info.cbSize = sizeof info;
+            info.dwMask = TBIF_BYINDEX | TBIF_STATE;
+            info.fsState = wanted;
+            SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
+        }
+    };
+    apply(wraps);
+    // A column is as wide as its buttons: a wide separator (the font box's
+    // place) reaches past it and stays out of sight. In rows, a separator
+    // that ends a row is the divider below it and takes no width.
+    SIZE extent{0, 0};
     for (int i = 0; i < count; ++i) {
         RECT rc;
         GetItemRect(i, &rc);
-        if (bHorz || !(Button(i).fsStyle & TBSTYLE_SEP))
+        const bool separator = (Button(i).fsStyle & TBSTYLE_SEP) != 0;
+        if (!separator || (bHorz && !wraps[static_cast<size_t>(i)]))
             extent.cx = std::max(extent.cx, rc.right);
         extent.cy = std::max(extent.cy, rc.bottom);
     }
+    if (!bCommit)
+        apply(before);
+    return extent;
+}
+
+SIZE CToolBar::CalcFixedLayout(BOOL, BOOL bHorz)
+{
+    // One row, or one column when every item wraps.
+    const SIZE extent = LayOut(std::vector<bool>(static_cast<size_t>(GetCount()), !bHorz), bHorz, FALSE);
     const RECT b = NonClientBorders(bHorz);
     return SIZE{extent.cx + b.left + b.right, extent.cy + b.top + b.bottom};
 }
 
+SIZE CToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
+{
+    // A floating bar has a plain border all round.
+    const int borders = 2 * kBorder;
+    std::vector<RowItem> items;
+    for (int i = 0; i < GetCount(); ++i) {
+        RECT rc;
+        GetItemRect(i, &rc);
+        const TBBUTTON b = Button(i);
+        items.push_back(RowItem{rc.right - rc.left, (b.fsStyle & TBSTYLE_SEP) != 0, b.idCommand != 0});
+    }
+    std::vector<bool> wraps;
+    if (dwMode & LM_LENGTHY) {
+        // From the narrowest layout on, the first that is short enough; at
+        // the end, one row.
+        for (int cx = 0;; ++cx) {
+            std::vector<bool> tried = std::move(wraps);
+            wraps = RowsFor(items, cx);
+            if (std::find(wraps.begin(), wraps.end(), true) == wraps.end() ||
+                (wraps != tried && LayOut(wraps, TRUE, FALSE).cy + borders <= nLength))
+                break;
+        }
+    } else {
+        wraps = RowsFor(items, ((dwMode & LM_MRUWIDTH) ? m_nMRUWidth : nLength) - borders);
+    }
+    const SIZE extent = LayOut(wraps, TRUE, (dwMode & LM_COMMIT) != 0);
+    const SIZE size{extent.cx + borders, extent.cy + borders};
+    if (dwMode & LM_COMMIT) {
+        m_nMRUWidth = size.cx;
+        OnLayoutChanged();
+    }
+    return size;
+}
+
 void CToolBar::OnAlignChanged()
 {
-    // Docked at the left or right, the items run in one column.
-    const BOOL bVert = !IsHorizontal();
-    const int count = GetCount();
-    for (int i = 0; i < count; ++i) {
-        TBBUTTON button = Button(i);
-        const BYTE state = bVert ? (button.fsState | TBSTATE_WRAP) : (button.fsState & ~TBSTATE_WRAP);
-        if (state != button.fsState) {
-            TBBUTTONINFOA info{};
-            info.cbSize = sizeof info;
-            info.dwMask = TBIF_BYINDEX | TBIF_STATE;
-            info.fsState = state;
-            SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
-        }
-    }
+    // Docked at the left or right, the items run in one column; else in one
+    // row, until a floating window asks for rows.
+    LayOut(std::vector<bool>(static_cast<size_t>(GetCount()), !IsHorizontal()), IsHorizontal(), TRUE);
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    OnLayoutChanged();
 }
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler)

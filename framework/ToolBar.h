@@ -3,6 +3,9 @@
 #pragma once
 #include "ControlBar.h"
 
+#include <climits>
+#include <vector>
+
 // Button styles (TBBS_): the button's style in the low word, its state in the
 // high word, with "enabled" turned into "disabled".
 constexpr UINT TBBS_BUTTON = 0x0000;
@@ -28,10 +31,18 @@ public:
     int GetCount() const;
 
     SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    // Floating, the items run in rows: as many as fit nLength's width, or the
+    // fewest whose height fits it (LM_LENGTHY), never narrower than the widest
+    // item. The result is the rows' own size, so that a window sized to it
+    // keeps the same rows.
+    SIZE CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) override;
 
 protected:
     void OnAlignChanged() override;
+    // The items moved (new rows, a column): a control placed over an item
+    // follows it.
+    virtual void OnLayoutChanged() {}
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
@@ -47,7 +58,12 @@ private:
     TBBUTTON Button(int nIndex) const;
     // Gripper and border widths around the client area, laid out one way.
     RECT NonClientBorders(BOOL bHorz) const;
+    // Where the items wrap now.
+    std::vector<bool> Wraps() const;
+    // The items' extent when they wrap so; the wraps stay only with bCommit.
+    SIZE LayOut(const std::vector<bool>& wraps, BOOL bHorz, BOOL bCommit);
     void ShowPrompt(UINT nID);
     HBITMAP m_hbmImages = nullptr;
     UINT m_nFlybyID = 0;
+    int m_nMRUWidth = INT_MAX; // of the last floating layout; at first, one row
 };

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <map>
+#include <set>
 #include <vector>
 
 using wine_test::FrameTest;
@@ -414,4 +415,101 @@ TEST_F(FrameTest, FontBoxOutlivesTheFramesDestroyWhileTheBarFloats)
     ::UnhookWindowsHookEx(g_hHook);
     EXPECT_TRUE(g_boxAliveAtDestroy);
     EXPECT_FALSE(::IsWindow(g_hBox));
+}
+
+namespace {
+// The distinct tops of the toolbar's items: one per row.
+size_t Rows(CToolBar& bar)
+{
+    std::set<LONG> tops;
+    for (int i = 0; i < bar.GetCount(); ++i) {
+        RECT rc;
+        bar.GetItemRect(i, &rc);
+        tops.insert(rc.top);
+    }
+    return tops.size();
+}
+
+// The font box's rectangle in the toolbar's client coordinates.
+RECT FontBoxInBar(CFontBar& bar)
+{
+    RECT rc = WindowRect(bar.m_wndFontBox.m_hWnd);
+    ::MapWindowPoints(nullptr, bar.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+void Resize(HWND hWnd, int cx, int cy)
+{
+    ::SetWindowPos(hWnd, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+} // namespace
+
+TEST_F(FrameTest, FloatingToolbarWrapsIntoRowsAsItsWindowNarrows)
+{
+    CFontBar& bar = frame->m_wndToolBar;
+    frame->FloatControlBar(&bar, POINT{100, 100});
+    const HWND hFloat = bar.GetFloatingWindow();
+    EXPECT_TRUE(::GetWindowLongA(hFloat, GWL_STYLE) & WS_THICKFRAME);
+    const RECT wide = WindowRect(hFloat);
+    ASSERT_EQ(Rows(bar), 1u);
+
+    // Narrower: the items wrap into rows no wider than asked, the window
+    // grows taller, the bar fills it and the font box follows its item.
+    Resize(hFloat, Width(wide) * 2 / 3, Height(wide));
+    RECT narrow = WindowRect(hFloat);
+    EXPECT_GT(Rows(bar), 1u);
+    EXPECT_LE(Width(narrow), Width(wide) * 2 / 3);
+    EXPECT_GT(Height(narrow), Height(wide));
+    RECT client;
+    ::GetClientRect(hFloat, &client);
+    EXPECT_EQ(Width(WindowRect(bar.m_hWnd)), client.right);
+    EXPECT_EQ(Height(WindowRect(bar.m_hWnd)), client.bottom);
+    RECT item, box = FontBoxInBar(bar);
+    bar.GetItemRect(6, &item);
+    EXPECT_GT(item.top, 0); // not on the first row
+    EXPECT_EQ(box.left, item.left);
+    EXPECT_EQ(box.top, item.top + 1);
+    EXPECT_EQ(Width(box), 100);
+    EXPECT_TRUE(::IsWindowVisible(bar.m_wndFontBox.m_hWnd));
+
+    // Never narrower than the font box's item, and every item in sight.
+    Resize(hFloat, 10, 10);
+    const size_t most = Rows(bar);
+    bar.GetClientRect(&client);
+    EXPECT_GE(client.right, 100);
+    for (int i = 0; i < bar.GetCount(); ++i) {
+        bar.GetItemRect(i, &item);
+        EXPECT_LE(item.bottom, client.bottom) << "item " << i;
+        if (!(Button(bar, i).fsState & TBSTATE_WRAP)) {
+            EXPECT_LE(item.right, client.right) << "item " << i;
+        }
+    }
+
+    // Dragging the bottom edge asks for a height: fewer rows when shorter;
+    // the top edge stays.
+    RECT drag = WindowRect(hFloat);
+    drag.bottom = drag.top + Height(narrow);
+    ::SendMessageA(hFloat, WM_SIZING, WMSZ_BOTTOM, reinterpret_cast<LPARAM>(&drag));
+    EXPECT_EQ(drag.top, WindowRect(hFloat).top);
+    EXPECT_LE(Height(drag), Height(narrow));
+    EXPECT_GT(Height(drag), Height(wide));
+    Resize(hFloat, Width(drag), Height(drag));
+    EXPECT_LT(Rows(bar), most);
+
+    // Docked, one row again; floated again, the last floating layout.
+    narrow = WindowRect(hFloat);
+    frame->DockControlBar(&bar, CBRS_ALIGN_TOP);
+    EXPECT_EQ(Rows(bar), 1u);
+    EXPECT_EQ(FontBoxInBar(bar).top, 1);
+    frame->FloatControlBar(&bar, POINT{100, 100});
+    EXPECT_EQ(Width(WindowRect(bar.GetFloatingWindow())), Width(narrow));
+    EXPECT_EQ(Height(WindowRect(bar.GetFloatingWindow())), Height(narrow));
+
+    // Back to the full width: one row, the window as it was at first.
+    Resize(bar.GetFloatingWindow(), Width(wide) + 50, 10);
+    EXPECT_EQ(Rows(bar), 1u);
+    EXPECT_EQ(Width(WindowRect(bar.GetFloatingWindow())), Width(wide));
+    EXPECT_EQ(Height(WindowRect(bar.GetFloatingWindow())), Height(wide));
+    bar.GetItemRect(6, &item);
+    EXPECT_EQ(FontBoxInBar(bar).left, item.left);
 }
