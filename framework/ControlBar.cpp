@@ -3,6 +3,7 @@
 #include "FrameWnd.h"
 
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -15,6 +16,47 @@ void DrawDragFrame(const RECT& rc)
         ::DrawFocusRect(hdc, &r);
     }
     ::ReleaseDC(nullptr, hdc);
+}
+
+// Follows the pointer with the mouse captured by hWnd, calling onMove at each
+// position, until the left button is released (TRUE, *pRelease where) or the
+// user cancels: Escape, the right button, the capture lost or the program
+// ending (FALSE).
+BOOL TrackMouse(HWND hWnd, POINT* pRelease, const std::function<void(POINT)>& onMove)
+{
+    ::SetCapture(hWnd);
+    BOOL released = FALSE, cancelled = FALSE;
+    MSG msg{};
+    while (!released && !cancelled && ::GetCapture() == hWnd) {
+        if (!::GetMessageA(&msg, nullptr, 0, 0)) {
+            // The program is ending: the quit belongs to the main loop.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            cancelled = TRUE;
+            break;
+        }
+        switch (msg.message) {
+        case WM_MOUSEMOVE:
+            onMove(msg.pt);
+            break;
+        case WM_LBUTTONUP:
+            *pRelease = msg.pt;
+            released = TRUE;
+            break;
+        case WM_KEYDOWN:
+            if (msg.wParam == VK_ESCAPE)
+                cancelled = TRUE;
+            break;
+        case WM_RBUTTONDOWN:
+            cancelled = TRUE;
+            break;
+        default:
+            ::DispatchMessageA(&msg);
+            break;
+        }
+    }
+    if (::GetCapture() == hWnd)
+        ::ReleaseCapture();
+    return released;
 }
 
 } // namespace
@@ -125,50 +167,21 @@ void CControlBar::TrackDrag(POINT ptStart)
         return rc;
     };
 
-    ::SetCapture(m_hWnd);
-    bool moved = false, cancelled = false, released = false;
+    bool moved = false;
     RECT shown{};
     POINT pt = ptStart;
-    MSG msg{};
-    while (!released && !cancelled && ::GetCapture() == m_hWnd) {
-        if (!::GetMessageA(&msg, nullptr, 0, 0)) {
-            // The program is ending: the quit belongs to the main loop.
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            cancelled = true;
-            break;
-        }
-        switch (msg.message) {
-        case WM_MOUSEMOVE:
-            pt = msg.pt;
-            if (!moved && std::abs(pt.x - ptStart.x) < ::GetSystemMetrics(SM_CXDRAG) &&
-                std::abs(pt.y - ptStart.y) < ::GetSystemMetrics(SM_CYDRAG))
-                break;
-            if (moved)
-                DrawDragFrame(shown);
-            moved = true;
-            shown = target(pt);
+    const BOOL released = TrackMouse(m_hWnd, &pt, [&](POINT ptMove) {
+        if (!moved && std::abs(ptMove.x - ptStart.x) < ::GetSystemMetrics(SM_CXDRAG) &&
+            std::abs(ptMove.y - ptStart.y) < ::GetSystemMetrics(SM_CYDRAG))
+            return;
+        if (moved)
             DrawDragFrame(shown);
-            break;
-        case WM_LBUTTONUP:
-            pt = msg.pt;
-            released = true;
-            break;
-        case WM_KEYDOWN:
-            if (msg.wParam == VK_ESCAPE)
-                cancelled = true;
-            break;
-        case WM_RBUTTONDOWN:
-            cancelled = true;
-            break;
-        default:
-            ::DispatchMessageA(&msg);
-            break;
-        }
-    }
+        moved = true;
+        shown = target(ptMove);
+        DrawDragFrame(shown);
+    });
     if (moved)
         DrawDragFrame(shown);
-    if (::GetCapture() == m_hWnd)
-        ::ReleaseCapture();
     if (!released || !moved)
         return;
     target(pt);
@@ -292,11 +305,51 @@ LRESULT CMiniDockFrameWnd::OnNcLButtonDblClk(WPARAM wParam, LPARAM)
 
 LRESULT CMiniDockFrameWnd::OnNcLButtonDown(WPARAM wParam, LPARAM lParam)
 {
-    if (wParam != HTCAPTION)
-        return Default();
-    // Dragging the caption may dock the bar at an edge of the frame.
-    m_pBar->TrackDrag(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-    return 0;
+    const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (wParam == HTCAPTION) {
+        // Dragging the caption may dock the bar at an edge of the frame.
+        m_pBar->TrackDrag(pt);
+        return 0;
+    }
+    if (wParam >= HTLEFT && wParam <= HTBOTTOMRIGHT) {
+        TrackSize(static_cast<UINT>(wParam), pt);
+        return 0;
+    }
+    return Default();
+}
+
+void CMiniDockFrameWnd::TrackSize(UINT nHitTest, POINT ptStart)
+{
+    // Sized by a loop of its own, from where the drag started: the system's
+    // loop moves the edge by each step of the pointer from where the last
+    // snapped size left it, so a slow drag would never reach another layout.
+    RECT rcStart;
+    GetWindowRect(&rcStart);
+    const UINT edge = WMSZ_LEFT + (nHitTest - HTLEFT);
+    const bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
+    const bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
+    const bool top = edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT;
+    const bool bottom = edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT;
+    const auto sizeTo = [this](RECT rc) {
+        SetWindowPos(nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    POINT ptEnd;
+    const BOOL released = TrackMouse(m_hWnd, &ptEnd, [&](POINT pt) {
+        RECT rc = rcStart;
+        const int dx = pt.x - ptStart.x, dy = pt.y - ptStart.y;
+        if (left)
+            rc.left += dx;
+        else if (right)
+            rc.right += dx;
+        if (top)
+            rc.top += dy;
+        else if (bottom)
+            rc.bottom += dy;
+        SendMessage(WM_SIZING, edge, reinterpret_cast<LPARAM>(&rc));
+        sizeTo(rc);
+    });
+    if (!released)
+        sizeTo(rcStart);
 }
 
 LRESULT CMiniDockFrameWnd::OnDestroyMsg(WPARAM, LPARAM)

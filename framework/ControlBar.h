@@ -105,6 +105,9 @@ private:
     // The caption and frame around the client area.
     SIZE FrameSize() const;
     BOOL HoldsBar() const;
+    // Follows the pointer from ptStart, which pressed the button on the
+    // frame's nHitTest edge, until the button is released.
+    void TrackSize(UINT nHitTest, POINT ptStart);
 
     CControlBar* m_pBar = nullptr;
 };
