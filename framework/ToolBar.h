@@ -31,10 +31,10 @@ public:
     int GetCount() const;
 
     SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    // Floating, the items run in rows: as many as fit nLength's width, or the
-    // fewest whose height fits it (LM_LENGTHY), never narrower than the widest
-    // item. The result is the rows' own size, so that a window sized to it
-    // keeps the same rows.
+    // Floating, the items run in rows: as many on each as fit nLength's
+    // width, or the narrowest rows that fit it as a height (LM_LENGTHY);
+    // never narrower than the widest item. The result is the rows' own size,
+    // so that a window sized to it keeps the same rows.
     SIZE CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) override;
 
