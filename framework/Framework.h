@@ -6,6 +6,7 @@
 #include "StatusBar.h"
 #include "ToolBar.h"
 #include "Dialog.h"
+#include "Dpi.h"
 #include "FrameWnd.h"
 #include "Gdi.h"
 #include "String.h"
