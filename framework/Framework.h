@@ -7,6 +7,7 @@
 #include "ToolBar.h"
 #include "Dialog.h"
 #include "FrameWnd.h"
+#include "OleDropTarget.h"
 #include "Gdi.h"
 #include "String.h"
 #include "WinApp.h"
