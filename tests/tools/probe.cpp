@@ -17,6 +17,7 @@
 //   probe client-rect            screen rectangle of the main window's client area: x y w h
 //   probe tooltip                text of the visible tooltip (hex), or "none"
 //   probe ids                    the toolbar's item ids, in order
+//   probe button ID              "enabled" or "disabled": the toolbar button of command ID
 //   probe clip-set HEX           puts these bytes on the clipboard as CF_TEXT
 //   probe clip-get               prints the clipboard's CF_TEXT as hex, or "none"
 #include <windows.h>
@@ -284,6 +285,10 @@ int main(int argc, char** argv)
             std::printf("%s%d", i ? " " : "", b.idCommand);
         }
         std::printf("\n");
+    } else if (cmd == "button" && argc > 2) {
+        HWND hBar = FindProgramWindow(hFrame, TOOLBARCLASSNAMEA, 0xE800);
+        const LRESULT state = ::SendMessageA(hBar, TB_GETSTATE, std::strtoul(argv[2], nullptr, 0), 0);
+        std::printf("%s\n", state >= 0 && (state & TBSTATE_ENABLED) ? "enabled" : "disabled");
     } else if (cmd == "float-rect") {
         HWND hFloat = FloatingWindow(hFrame);
         if (!hFloat) {
