@@ -57,6 +57,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs)
         return -1;
     if (m_nFlags & FLAG_CLIPWATCH)
         JoinClipboardChain();
+    m_bCreated = true;
     return 0;
 }
 
@@ -75,6 +76,12 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 
 void CMainFrame::OnDestroy()
 {
+    // A window whose creation failed has nothing to save and no chain to leave:
+    // what it would write is its half-built state.
+    if (!m_bCreated) {
+        CFrameWnd::OnDestroy();
+        return;
+    }
     settings::SavePlacement(theApp, *this);
     settings::SaveOptionBits(theApp, m_nFlags);
     if (m_nFlags & FLAG_CLIPWATCH)
@@ -85,11 +92,13 @@ void CMainFrame::OnDestroy()
 
 CString CMainFrame::GetSelectedFace() const
 {
-    return CString(); // no font box yet: the font mapper picks a Shift-JIS face
+    return m_wndToolBar.m_wndFontBox.GetSelectedFace();
 }
 
 BOOL CMainFrame::FillFontBox()
 {
+    CClientDC dc(this); // without one the list stays empty
+    m_wndToolBar.m_wndFontBox.Fill(dc, settings::ReadFontSelection(theApp));
     return TRUE;
 }
 

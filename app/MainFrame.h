@@ -51,6 +51,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    bool m_bCreated = false; // WM_CREATE built everything
+
     // The clipboard viewer chain, while monitoring is on.
     void JoinClipboardChain();
     void LeaveClipboardChain();

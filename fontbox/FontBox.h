@@ -3,4 +3,21 @@
 #include "../framework/Framework.h"
 
 class CFontBox : public CComboBoxEx {
+public:
+    // Lists the Shift-JIS faces of hDC that suit the glyph, the last
+    // enumerated on top, widens the drop-down list to show every name whole,
+    // and selects nStored without a selection-change notice: entry 0 when
+    // nStored is past the end, nothing when it is negative.
+    void Fill(HDC hDC, int nStored);
+    // The selected entry's face name; empty while nothing is selected.
+    CString GetSelectedFace() const;
+
+protected:
+    void OnSelChange();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void GetItemText(int nIndex, char* text, int cchText) const;
+    void FitDroppedWidth() const;
 };

@@ -8,9 +8,21 @@
 class CComboBox : public CWnd {
 public:
     int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
+    int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
+    int SetCurSel(int nSelect) const { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
 };
 
 class CComboBoxEx : public CComboBox {
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    int InsertItem(const COMBOBOXEXITEMA* pItem) const
+    {
+        return static_cast<int>(SendMessage(CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(pItem)));
+    }
+    BOOL GetItem(COMBOBOXEXITEMA* pItem) const
+    {
+        return static_cast<BOOL>(SendMessage(CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(pItem)));
+    }
+    // The combo box inside, which holds the list.
+    HWND GetComboBoxCtrl() const { return reinterpret_cast<HWND>(SendMessage(CBEM_GETCOMBOCONTROL)); }
 };

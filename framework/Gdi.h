@@ -20,6 +20,24 @@ private:
     HDC m_hDC;
 };
 
+// A window's client-area context, released on scope exit; null when none could be had.
+class CClientDC {
+public:
+    explicit CClientDC(const CWnd* pWnd) : m_hWnd(pWnd->m_hWnd), m_hDC(::GetDC(m_hWnd)) {}
+    ~CClientDC()
+    {
+        if (m_hDC)
+            ::ReleaseDC(m_hWnd, m_hDC);
+    }
+    CClientDC(const CClientDC&) = delete;
+    CClientDC& operator=(const CClientDC&) = delete;
+    operator HDC() const { return m_hDC; }
+
+private:
+    HWND m_hWnd;
+    HDC m_hDC;
+};
+
 class CFont {
 public:
     CFont() = default;

@@ -131,13 +131,19 @@ BOOL CWinApp::OnIdle(LONG lCount)
     return FALSE;
 }
 
+// Without a profile name there is no settings file: reads give the default and
+// nothing is written (a null name would mean the system's own win.ini).
 UINT CWinApp::GetProfileIntA(const char* lpszSection, const char* lpszEntry, int nDefault) const
 {
+    if (!m_pszProfileName)
+        return static_cast<UINT>(nDefault);
     return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
 }
 
 BOOL CWinApp::WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue) const
 {
+    if (!m_pszProfileName)
+        return FALSE;
     char text[16];
     std::snprintf(text, sizeof text, "%d", nValue);
     return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, m_pszProfileName);
@@ -159,7 +165,8 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     if (!pApp->InitInstance()) {
         if (pApp->m_pMainWnd && pApp->m_pMainWnd->m_hWnd)
             pApp->m_pMainWnd->DestroyWindow();
-        return pApp->ExitInstance();
+        pApp->ExitInstance();
+        return 1; // a failed start is no success
     }
     return pApp->Run();
 }

@@ -1,5 +1,6 @@
 // The settings file beside the executable: the window placement, the option
-// bits and the font box's selected position.
+// bits and the font box's selected position, in section "settings". Read at
+// start-up; written once, when the main window is destroyed.
 #pragma once
 
 class CComboBox;
@@ -8,16 +9,20 @@ class CWnd;
 
 namespace settings {
 
-// Points the application's profile at the settings file.
+// Points the application's profile at the settings file; without a usable
+// path (one too long for the ".ini" name) the program runs without one.
 void UseSettingsFile(CWinApp& app);
 // The stored option bits, 0 when none are stored.
 int ReadOptionBits(const CWinApp& app);
-// Restores the frame's stored placement, or gives it the default size.
+// The stored position of the font box's selection, 0 when none is stored.
+int ReadFontSelection(const CWinApp& app);
+// Restores the frame's stored placement (never minimized or maximized), or
+// gives it the default size when no intact placement is stored.
 void RestorePlacement(const CWinApp& app, CWnd& frame);
-// Saves what the frame's destruction saves: placement and option bits.
+// What the frame's destruction saves, each step on its own.
 void SavePlacement(const CWinApp& app, const CWnd& frame);
 void SaveOptionBits(const CWinApp& app, int nFlags);
-// Saves the font box's selected position, when it has one.
+// The font box's selected position, when it has one.
 void SaveFontSelection(const CWinApp& app, const CComboBox& fontBox);
 
 } // namespace settings

@@ -20,6 +20,10 @@
 //   probe button ID              "enabled" or "disabled": the toolbar button of command ID
 //   probe clip-set HEX           puts these bytes on the clipboard as CF_TEXT
 //   probe clip-get               prints the clipboard's CF_TEXT as hex, or "none"
+//   probe exstyle                the main window's extended style, in hex
+//   probe fontbox-sel            the font box's selected position (-1 for none)
+//   probe show N                 ShowWindow(main window, N)
+//   probe kill                   ends the program at once (TerminateProcess): no window is destroyed
 #include <windows.h>
 
 #include <commctrl.h>
@@ -315,6 +319,20 @@ int main(int argc, char** argv)
         }
     } else if (cmd == "close") {
         ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
+    } else if (cmd == "exstyle") {
+        std::printf("%lx\n", static_cast<unsigned long>(::GetWindowLongA(hFrame, GWL_EXSTYLE)));
+    } else if (cmd == "fontbox-sel") {
+        HWND hBox = FindProgramWindow(hFrame, WC_COMBOBOXEXA, 101);
+        std::printf("%d\n", static_cast<int>(::SendMessageA(hBox, CB_GETCURSEL, 0, 0)));
+    } else if (cmd == "show" && argc > 2) {
+        ::ShowWindow(hFrame, std::atoi(argv[2]));
+    } else if (cmd == "kill") {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(hFrame, &pid);
+        HANDLE hProcess = ::OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+        if (!hProcess || !::TerminateProcess(hProcess, 9))
+            return 1;
+        ::CloseHandle(hProcess);
     } else {
         return 2;
     }

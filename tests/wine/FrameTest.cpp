@@ -5,6 +5,7 @@
 #include "res/resource.h"
 
 using wine_test::FrameTest;
+using wine_test::InkPixels;
 using wine_test::PumpMessages;
 using wine_test::Sjis;
 
@@ -26,39 +27,6 @@ UINT ItemState(CMainFrame* frame, int popup, UINT id)
 bool Grayed(CMainFrame* frame, UINT id)
 {
     return (ItemState(frame, 1, id) & MF_GRAYED) != 0;
-}
-
-// Pixels of the view's client area that differ from the window colour.
-int InkPixels(HWND hWnd, RECT* pInk = nullptr)
-{
-    RECT rc;
-    ::GetClientRect(hWnd, &rc);
-    HDC hdc = ::GetDC(hWnd);
-    HDC mem = ::CreateCompatibleDC(hdc);
-    HBITMAP bmp = ::CreateCompatibleBitmap(hdc, rc.right, rc.bottom);
-    HGDIOBJ old = ::SelectObject(mem, bmp);
-    ::BitBlt(mem, 0, 0, rc.right, rc.bottom, hdc, 0, 0, SRCCOPY);
-    const COLORREF window = ::GetSysColor(COLOR_WINDOW);
-    int count = 0;
-    RECT ink{rc.right, rc.bottom, 0, 0};
-    for (int y = 0; y < rc.bottom; y += 2) {
-        for (int x = 0; x < rc.right; x += 2) {
-            if (::GetPixel(mem, x, y) != window) {
-                ++count;
-                ink.left = std::min<LONG>(ink.left, x);
-                ink.top = std::min<LONG>(ink.top, y);
-                ink.right = std::max<LONG>(ink.right, x + 1);
-                ink.bottom = std::max<LONG>(ink.bottom, y + 1);
-            }
-        }
-    }
-    ::SelectObject(mem, old);
-    ::DeleteObject(bmp);
-    ::DeleteDC(mem);
-    ::ReleaseDC(hWnd, hdc);
-    if (pInk)
-        *pInk = ink;
-    return count;
 }
 
 } // namespace
@@ -177,7 +145,7 @@ TEST_F(FrameTest, GlyphCellIsTheOuterWindowSize)
     EXPECT_EQ(lf.lfWidth, 300);
     EXPECT_EQ(lf.lfCharSet, SHIFTJIS_CHARSET);
     EXPECT_EQ(lf.lfPitchAndFamily, FF_MODERN | DEFAULT_PITCH);
-    EXPECT_STREQ(lf.lfFaceName, "");
+    EXPECT_STREQ(lf.lfFaceName, frame->GetSelectedFace());
     view->NextChar();
     lf = view->GlyphFont(300, 200);
     EXPECT_EQ(lf.lfWidth, 150);

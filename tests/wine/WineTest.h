@@ -5,7 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace wine_test {
+
+// The settings file of the test program (beside it, named like it).
+std::string SettingsFile();
+
+// Pixels of a window's client area that differ from the window colour (every
+// second pixel each way), and the box around them.
+int InkPixels(HWND hWnd, RECT* pInk = nullptr);
 
 // The frame after the application's start-up, destroyed at the end of the test.
 class FrameTest : public ::testing::Test {

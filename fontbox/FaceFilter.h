@@ -1,0 +1,16 @@
+// Which enumerated faces the font box lists: TrueType outlines alone (no other
+// font-type bit), not a vertical-writing variant ('@' before the name), and
+// not proportional (fixed or default pitch). Pure C++, tested on its own.
+#pragma once
+
+namespace fontbox {
+
+constexpr unsigned kTrueTypeFontType = 0x0004; // TRUETYPE_FONTTYPE
+constexpr unsigned char kVariablePitch = 0x02; // VARIABLE_PITCH
+
+inline bool IsListedFace(const char* faceName, unsigned fontType, unsigned char pitchAndFamily)
+{
+    return fontType == kTrueTypeFontType && faceName[0] != '@' && !(pitchAndFamily & kVariablePitch);
+}
+
+} // namespace fontbox

@@ -1,0 +1,96 @@
+#include "FontBox.h"
+
+#include "../app/MainFrame.h"
+#include "FaceFilter.h"
+
+#include <algorithm>
+
+BEGIN_MESSAGE_MAP(CFontBox, CComboBoxEx)
+    ON_CONTROL_REFLECT(CBN_SELCHANGE, OnSelChange)
+END_MESSAGE_MAP()
+
+namespace {
+
+// Face names are at most this long, with their terminator: a LOGFONT's field.
+constexpr int kFaceBuffer = LF_FACESIZE + 1;
+
+// Inserts every face that suits the glyph at the top of the box (lParam).
+int CALLBACK EnumFaceProc(const LOGFONTA* plf, const TEXTMETRICA*, DWORD fontType, LPARAM lParam)
+{
+    if (fontbox::IsListedFace(plf->lfFaceName, fontType, plf->lfPitchAndFamily)) {
+        COMBOBOXEXITEMA item{};
+        item.mask = CBEIF_TEXT;
+        item.iItem = 0;
+        item.pszText = const_cast<char*>(plf->lfFaceName);
+        reinterpret_cast<const CFontBox*>(lParam)->InsertItem(&item);
+    }
+    return 1; // always to the end of the enumeration
+}
+
+} // namespace
+
+void CFontBox::Fill(HDC hDC, int nStored)
+{
+    if (hDC) {
+        LOGFONTA lf{};
+        lf.lfCharSet = SHIFTJIS_CHARSET; // no face name: every face of the character set
+        ::EnumFontFamiliesExA(hDC, &lf, reinterpret_cast<FONTENUMPROCA>(&EnumFaceProc),
+                              reinterpret_cast<LPARAM>(this), 0);
+    }
+    FitDroppedWidth();
+    if (nStored >= GetCount())
+        nStored = 0;
+    SetCurSel(nStored); // sends no CBN_SELCHANGE; the view reads the face at its next paint
+}
+
+CString CFontBox::GetSelectedFace() const
+{
+    CString face;
+    const int nSel = m_hWnd ? GetCurSel() : CB_ERR;
+    if (nSel == CB_ERR)
+        return face;
+    GetItemText(nSel, face.GetBuffer(kFaceBuffer), kFaceBuffer);
+    face.ReleaseBuffer(-1);
+    return face;
+}
+
+void CFontBox::OnSelChange()
+{
+    // The same character, repainted at once in the newly chosen face.
+    if (CMainFrame* pFrame = static_cast<CMainFrame*>(AfxGetMainWnd()))
+        pFrame->m_wndView.Invalidate(TRUE);
+}
+
+void CFontBox::GetItemText(int nIndex, char* text, int cchText) const
+{
+    text[0] = '\0'; // stays empty when the box gives no text
+    COMBOBOXEXITEMA item{};
+    item.mask = CBEIF_TEXT;
+    item.iItem = nIndex;
+    item.pszText = text;
+    item.cchTextMax = cchText;
+    GetItem(&item);
+}
+
+void CFontBox::FitDroppedWidth() const
+{
+    HWND hCombo = GetComboBoxCtrl();
+    if (!hCombo)
+        return;
+    CClientDC dc(this);
+    if (!dc)
+        return;
+    CSelectObject select(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(hCombo, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    char text[kFaceBuffer];
+    const int count = GetCount();
+    for (int i = 0; i < count; ++i) {
+        GetItemText(i, text, kFaceBuffer);
+        SIZE size{};
+        ::GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    // The list's borders, the item's margins and room for a scroll bar.
+    const int frame = 2 * ::GetSystemMetrics(SM_CXEDGE) + 8 + ::GetSystemMetrics(SM_CXVSCROLL);
+    ::SendMessageA(hCombo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + frame), 0);
+}
