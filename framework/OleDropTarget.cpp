@@ -44,9 +44,16 @@ void COleDropTarget::Revoke()
     ::RevokeDragDrop(m_pWnd->m_hWnd);
     m_pWnd->m_pDropTarget = nullptr;
     m_pWnd = nullptr;
+    HoldDragData(nullptr);
+}
+
+void COleDropTarget::HoldDragData(IDataObject* pDataObject)
+{
+    if (pDataObject)
+        pDataObject->AddRef();
     if (m_pDragData)
         m_pDragData->Release();
-    m_pDragData = nullptr;
+    m_pDragData = pDataObject;
 }
 
 DROPEFFECT COleDropTarget::OnDragEnter(CWnd*, COleDataObject*, DWORD, POINT)
@@ -85,10 +92,7 @@ STDMETHODIMP COleDropTarget::XDropTarget::DragEnter(IDataObject* pDataObj, DWORD
                                                     DWORD* pdwEffect)
 {
     COleDropTarget* o = m_pOwner;
-    if (o->m_pDragData)
-        o->m_pDragData->Release();
-    o->m_pDragData = pDataObj;
-    pDataObj->AddRef(); // the moves that follow name no data
+    o->HoldDragData(pDataObj); // the moves that follow name no data
     COleDataObject data(pDataObj);
     *pdwEffect = o->OnDragEnter(o->m_pWnd, &data, grfKeyState, o->ClientPoint(pt));
     return S_OK;
@@ -108,10 +112,7 @@ STDMETHODIMP COleDropTarget::XDropTarget::DragOver(DWORD grfKeyState, POINTL pt,
 
 STDMETHODIMP COleDropTarget::XDropTarget::DragLeave()
 {
-    COleDropTarget* o = m_pOwner;
-    if (o->m_pDragData)
-        o->m_pDragData->Release();
-    o->m_pDragData = nullptr;
+    m_pOwner->HoldDragData(nullptr);
     return S_OK;
 }
 

@@ -59,6 +59,8 @@ private:
     };
 
     POINT ClientPoint(POINTL pt) const;
+    // Holds the data of a new drag (null: none), letting go of the last one's.
+    void HoldDragData(IDataObject* pDataObject);
 
     XDropTarget m_xDropTarget;
     CWnd* m_pWnd = nullptr;           // the registered window

@@ -21,6 +21,8 @@
 #include <cstring>
 #include <string>
 
+#include "HexBytes.h"
+
 namespace {
 
 void Say(const char* format, ...)
@@ -36,16 +38,6 @@ void Say(const char* format, ...)
 unsigned long long Id(HWND h)
 {
     return static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(h));
-}
-
-std::string Bytes(const char* hex)
-{
-    std::string bytes;
-    for (size_t i = 0; hex[i] && hex[i + 1]; i += 2) {
-        const char pair[3] = {hex[i], hex[i + 1], 0};
-        bytes.push_back(static_cast<char>(std::strtoul(pair, nullptr, 16)));
-    }
-    return bytes;
 }
 
 HWND NewWindow(WNDPROC proc, DWORD style, int x, int y, int cx, int cy)
@@ -248,7 +240,7 @@ LRESULT CALLBACK SourceProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 int Drag(int x, int y, const std::string& kind, const char* hex)
 {
-    std::string text = Bytes(hex);
+    std::string text = BytesFromHex(hex);
     CLIPFORMAT cf = CF_TEXT;
     DWORD tymed = TYMED_HGLOBAL;
     if (kind == "text") {

@@ -34,6 +34,8 @@
 #include <string>
 #include <vector>
 
+#include "HexBytes.h"
+
 namespace {
 
 constexpr int kPaneId = 0xE900; // the view's child id
@@ -167,11 +169,7 @@ BOOL CALLBACK FindTooltip(HWND hWnd, LPARAM lParam)
 
 int SetClipboard(const char* hex)
 {
-    std::string bytes;
-    for (size_t i = 0; hex[i] && hex[i + 1]; i += 2) {
-        char pair[3] = {hex[i], hex[i + 1], 0};
-        bytes.push_back(static_cast<char>(std::strtoul(pair, nullptr, 16)));
-    }
+    const std::string bytes = BytesFromHex(hex);
     HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
     char* p = static_cast<char*>(::GlobalLock(h));
     std::memcpy(p, bytes.c_str(), bytes.size() + 1);
