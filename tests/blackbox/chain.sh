@@ -37,8 +37,7 @@ stop_app
 # A next viewer that stops answering at the first change: quelvan takes each
 # copied text and answers its commands at once, notice after notice.
 start_viewer H 8
-start_app
-probe command $CLIPWATCH
+start_app # monitoring on: the first run kept it
 for text in 616263:'  2 /   3' 6465:'  2 /   2'; do
     start=$(date +%s%N)
     probe clip-set "${text%%:*}"
