@@ -47,9 +47,13 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs)
     if (CFrameWnd::OnCreate(lpcs) == -1)
         return -1;
 
+    // The small icon from its own image, not the large one scaled down.
     HICON hIcon = ::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    HICON hSmall = static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                                                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                                   LR_SHARED));
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(hSmall ? hSmall : hIcon));
 
     if (!m_wndView.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, RECT{}, this, AFX_IDW_PANE_FIRST))
         return -1;

@@ -68,6 +68,6 @@ void CMainFrame::OnUpdateIndicatorCode(CCmdUI* pCmdUI)
 void CMainFrame::OnUpdateIndicatorPos(CCmdUI* pCmdUI)
 {
     static char s_szPos[32];
-    FormatPositionText(s_szPos, sizeof s_szPos, m_wndView);
+    FormatPositionText(s_szPos, sizeof s_szPos, m_wndView.GetCursor());
     pCmdUI->SetText(s_szPos);
 }

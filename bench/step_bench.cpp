@@ -92,7 +92,7 @@ struct Samples {
 void TimeStep(CMainFrame& frame, bool& forward, std::vector<double>& times, int& unmoved)
 {
     CCharView& view = frame.m_wndView;
-    if (forward ? !view.HasNext() : !view.HasPrev())
+    if (forward ? !view.GetCursor().HasNext() : !view.GetCursor().HasPrev())
         forward = !forward;
     const UINT id = forward ? ID_NEXT_CHAR : ID_PREV_CHAR;
     const int index = view.GetIndex();
@@ -113,7 +113,7 @@ Samples Measure(CMainFrame& frame, int roundTrips)
     bool forward = true;
 
     // The way forward once: every glyph is new at this size.
-    while (view.HasNext())
+    while (view.GetCursor().HasNext())
         TimeStep(frame, forward, s.firstPass, s.unmoved);
 
     HWND hBlank = CreateBlankWindow(view);

@@ -88,8 +88,7 @@ class CCmdUI {
 public:
     UINT m_nID = 0;
     UINT m_nIndex = 0;          // position of the item in its menu or bar
-    HMENU m_pMenu = nullptr;    // the menu, for a menu item
-    HWND m_pOther = nullptr;    // the bar window, for a bar item
+    HMENU m_hMenu = nullptr;    // the menu, for a menu item
 
     virtual ~CCmdUI() = default;
     virtual void Enable(BOOL bOn = TRUE);

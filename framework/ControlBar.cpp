@@ -1,11 +1,7 @@
 #include "ControlBar.h"
 
 #include "FrameWnd.h"
-#include "afxres.h"
 
-#include <commctrl.h>
-
-#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -139,8 +135,14 @@ void CControlBar::TrackDrag(POINT ptStart)
     bool moved = false, cancelled = false, released = false;
     RECT shown{};
     POINT pt = ptStart;
-    MSG msg;
-    while (!released && !cancelled && ::GetCapture() == m_hWnd && ::GetMessageA(&msg, nullptr, 0, 0)) {
+    MSG msg{};
+    while (!released && !cancelled && ::GetCapture() == m_hWnd) {
+        if (!::GetMessageA(&msg, nullptr, 0, 0)) {
+            // The program is ending: the quit belongs to the main loop.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            cancelled = true;
+            break;
+        }
         switch (msg.message) {
         case WM_MOUSEMOVE:
             pt = msg.pt;

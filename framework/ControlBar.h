@@ -46,7 +46,7 @@ public:
     // The size the bar wants when laid out horizontally or vertically.
     virtual SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) = 0;
     // Sets the state of every item from its command's update rule.
-    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) = 0;
 
     // Docking, called by the frame: along one edge (a CBRS_ALIGN_ bit), or
     // floating with the window's top-left corner at ptScreen.

@@ -1,16 +1,15 @@
 #include "FrameWnd.h"
 
+#include "CommandRow.h"
 #include "ControlBar.h"
 #include "StatusBar.h"
 #include "WinApp.h"
 #include "afxres.h"
 
 #include <algorithm>
-#include <cstring>
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CREATE()
-    ON_WM_DESTROY()
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
     ON_WM_INITMENUPOPUP()
@@ -30,8 +29,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     const DWORD style = dwDefaultStyle & ~(FWS_ADDTOTITLE | FWS_PREFIXTITLE | FWS_SNAPTOBARS);
     if (!CreateEx(0, nullptr, m_strTitle, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, pParentWnd ? pParentWnd->m_hWnd : nullptr, hMenu)) {
-        // Don't touch the object: a window destroyed during its creation has
-        // deleted its frame. A menu no window took is ours to free.
+        // Don't touch the object: a failed creation has deleted the frame. A
+        // menu no window took is ours to free.
         if (hMenu && ::IsMenu(hMenu))
             ::DestroyMenu(hMenu);
         return FALSE;
@@ -106,11 +105,6 @@ int CFrameWnd::OnCreate(LPCREATESTRUCTA lpcs)
     return CWnd::OnCreate(lpcs);
 }
 
-void CFrameWnd::OnDestroy()
-{
-    CWnd::OnDestroy();
-}
-
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
@@ -131,7 +125,7 @@ void CFrameWnd::OnInitMenuPopup(HMENU hMenu, UINT, BOOL bSysMenu)
     if (bSysMenu)
         return;
     CCmdUI state;
-    state.m_pMenu = hMenu;
+    state.m_hMenu = hMenu;
     const int count = ::GetMenuItemCount(hMenu);
     for (int i = 0; i < count; ++i) {
         const UINT id = ::GetMenuItemID(hMenu, i);
@@ -255,14 +249,7 @@ void CFrameWnd::SetMessageText(const char* lpszText)
 
 void CFrameWnd::SetMessageText(UINT nID)
 {
-    // A command's row holds its prompt before the line feed; rows without one
-    // are shown whole.
-    CString text;
-    if (nID != 0 && text.LoadString(nID)) {
-        if (const char* lf = std::strchr(text, '\n'))
-            text = CString(text, static_cast<int>(lf - text.GetString()));
-    }
-    SetMessageText(text);
+    SetMessageText(AfxLoadPrompt(nID));
 }
 
 LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)

@@ -49,7 +49,6 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCTA lpcs);
-    void OnDestroy();
     void OnSize(UINT nType, int cx, int cy);
     void OnSetFocus(HWND hWndOld);
     void OnInitMenuPopup(HMENU hMenu, UINT nIndex, BOOL bSysMenu);

@@ -1,5 +1,5 @@
-// Scoped GDI objects: a paint context, a font, and a selection that is undone
-// when it goes out of scope.
+// Scoped GDI objects: a paint context, a window's context, a font, and a
+// selection that is undone when it goes out of scope.
 #pragma once
 #include "Wnd.h"
 

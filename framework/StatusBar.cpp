@@ -1,6 +1,7 @@
 #include "StatusBar.h"
 
 #include "FrameWnd.h"
+#include "Gdi.h"
 #include "afxres.h"
 
 #include <algorithm>
@@ -35,11 +36,14 @@ BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 
 BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
 {
+    // The control holds at most 256 parts.
+    if (!lpIDArray || nIDCount < 1 || nIDCount > 256)
+        return FALSE;
     m_ids.assign(lpIDArray, lpIDArray + nIDCount);
     m_widths.assign(static_cast<size_t>(nIDCount), 0);
     m_texts.assign(static_cast<size_t>(nIDCount), CString());
-    HDC hdc = ::GetDC(m_hWnd);
-    HGDIOBJ hOld = ::SelectObject(hdc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+    CClientDC dc(this);
+    CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
     bool ok = true;
     for (int i = 0; i < nIDCount && ok; ++i) {
         if (m_ids[static_cast<size_t>(i)] == ID_SEPARATOR)
@@ -47,12 +51,10 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
         CString text;
         ok = text.LoadString(m_ids[static_cast<size_t>(i)]);
         SIZE extent{};
-        ::GetTextExtentPoint32A(hdc, text, text.GetLength(), &extent);
+        ::GetTextExtentPoint32A(dc, text, text.GetLength(), &extent);
         m_widths[static_cast<size_t>(i)] = extent.cx;
         m_texts[static_cast<size_t>(i)] = text;
     }
-    ::SelectObject(hdc, hOld);
-    ::ReleaseDC(m_hWnd, hdc);
     if (!ok)
         return FALSE;
     UpdateParts();
@@ -92,7 +94,7 @@ LRESULT CStatusBar::OnSize(WPARAM, LPARAM)
 
 void CStatusBar::SetPaneText(int nIndex, const char* lpszNewText)
 {
-    if (nIndex < 0 || nIndex >= GetCount())
+    if (!IsPane(nIndex))
         return;
     CString& current = m_texts[static_cast<size_t>(nIndex)];
     if (current == lpszNewText)
@@ -104,12 +106,12 @@ void CStatusBar::SetPaneText(int nIndex, const char* lpszNewText)
 
 SIZE CStatusBar::CalcFixedLayout(BOOL, BOOL)
 {
-    HDC hdc = ::GetDC(m_hWnd);
-    HGDIOBJ hOld = ::SelectObject(hdc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
     TEXTMETRICA tm{};
-    ::GetTextMetricsA(hdc, &tm);
-    ::SelectObject(hdc, hOld);
-    ::ReleaseDC(m_hWnd, hdc);
+    {
+        CClientDC dc(this);
+        CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+        ::GetTextMetricsA(dc, &tm);
+    }
     int borders[3] = {};
     SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     return SIZE{32767, tm.tmHeight + 2 * borders[1] + 6};
@@ -123,7 +125,6 @@ void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL)
             continue;
         state.m_nIndex = static_cast<UINT>(i);
         state.m_nID = m_ids[static_cast<size_t>(i)];
-        state.m_pOther = m_hWnd;
         state.DoUpdate(pTarget, FALSE);
     }
 }

@@ -11,18 +11,20 @@ public:
     // One pane per id; a non-zero id's string row gives its width and first text.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
     void SetPaneText(int nIndex, const char* lpszNewText);
-    UINT GetItemID(int nIndex) const { return m_ids[static_cast<size_t>(nIndex)]; }
-    int GetPaneWidth(int nIndex) const { return m_widths[static_cast<size_t>(nIndex)]; }
+    // A pane's id and text width; 0 for an index that names no pane.
+    UINT GetItemID(int nIndex) const { return IsPane(nIndex) ? m_ids[static_cast<size_t>(nIndex)] : 0; }
+    int GetPaneWidth(int nIndex) const { return IsPane(nIndex) ? m_widths[static_cast<size_t>(nIndex)] : 0; }
     int GetCount() const { return static_cast<int>(m_ids.size()); }
 
     SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) override;
 
 protected:
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    bool IsPane(int nIndex) const { return nIndex >= 0 && nIndex < GetCount(); }
     void UpdateParts();
     std::vector<UINT> m_ids;
     std::vector<int> m_widths;

@@ -15,3 +15,18 @@ bool CString::LoadString(unsigned int nID)
     *this = CString(buffer, n);
     return true;
 }
+
+void AfxCopyText(char* dest, size_t cbDest, const char* src)
+{
+    if (cbDest == 0)
+        return;
+    size_t n = 0;
+    while (src[n]) {
+        const size_t width = ::IsDBCSLeadByte(static_cast<BYTE>(src[n])) && src[n + 1] ? 2 : 1;
+        if (n + width > cbDest - 1)
+            break;
+        n += width;
+    }
+    std::memcpy(dest, src, n);
+    dest[n] = '\0';
+}

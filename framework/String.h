@@ -41,3 +41,7 @@ public:
 private:
     std::string m_str;
 };
+
+// Copies as much of src into dest (cbDest bytes, terminated) as fits without
+// cutting a double-byte character of the system code page (Windows only).
+void AfxCopyText(char* dest, size_t cbDest, const char* src);

@@ -1,5 +1,6 @@
 #include "ToolBar.h"
 
+#include "CommandRow.h"
 #include "FrameWnd.h"
 #include "afxres.h"
 
@@ -86,17 +87,25 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
     if (!data || size < 8 || data[0] != 1 || size < 8u + 2u * data[3])
         return FALSE;
     const int cx = data[1], cy = data[2], count = data[3];
+    if (cx == 0 || cy == 0)
+        return FALSE;
+    const int buttons = static_cast<int>(count - std::count(data + 4, data + 4 + count, WORD{0}));
 
     // Light grey is the background: it is drawn in the button face colour.
     COLORMAP map{RGB(192, 192, 192), ::GetSysColor(COLOR_BTNFACE)};
     HBITMAP hbm = ::CreateMappedBitmap(hInst, static_cast<INT_PTR>(nIDResource), 0, &map, 1);
     if (!hbm)
         return FALSE;
+    // The strip must hold a whole image for every button.
+    BITMAP bm{};
+    ::GetObjectA(hbm, sizeof bm, &bm);
+    if (bm.bmHeight < cy || bm.bmWidth / cx < buttons) {
+        ::DeleteObject(hbm);
+        return FALSE;
+    }
     if (m_hbmImages)
         ::DeleteObject(m_hbmImages);
     m_hbmImages = hbm;
-    BITMAP bm{};
-    ::GetObjectA(hbm, sizeof bm, &bm);
 
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(cx, cy));
     SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(cx + 7, cy + 7));
@@ -184,15 +193,11 @@ void CToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage)
     SendMessage(TB_INSERTBUTTONA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button));
 }
 
-RECT CToolBar::NonClientBorders() const
+RECT CToolBar::NonClientBorders(BOOL bHorz) const
 {
     RECT b{kBorder, kBorder, kBorder, kBorder};
-    if ((m_dwStyle & CBRS_GRIPPER) && !IsFloating()) {
-        if (IsHorizontal())
-            b.left = kGripper;
-        else
-            b.top = kGripper;
-    }
+    if ((m_dwStyle & CBRS_GRIPPER) && !IsFloating())
+        (bHorz ? b.left : b.top) = kGripper;
     return b;
 }
 
@@ -210,9 +215,7 @@ SIZE CToolBar::CalcFixedLayout(BOOL, BOOL bHorz)
             extent.cx = std::max(extent.cx, rc.right);
         extent.cy = std::max(extent.cy, rc.bottom);
     }
-    RECT b{kBorder, kBorder, kBorder, kBorder};
-    if ((m_dwStyle & CBRS_GRIPPER) && !IsFloating())
-        (bHorz ? b.left : b.top) = kGripper;
+    const RECT b = NonClientBorders(bHorz);
     return SIZE{extent.cx + b.left + b.right, extent.cy + b.top + b.bottom};
 }
 
@@ -235,7 +238,7 @@ void CToolBar::OnAlignChanged()
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler)
 {
     CToolCmdUI state(this);
     const int count = GetCount();
@@ -245,15 +248,14 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
             continue;
         state.m_nIndex = static_cast<UINT>(i);
         state.m_nID = static_cast<UINT>(button.idCommand);
-        state.m_pOther = m_hWnd;
-        state.DoUpdate(pTarget, bDisableIfNoHndler);
+        state.DoUpdate(pTarget, bDisableIfNoHandler);
     }
 }
 
 LRESULT CToolBar::OnNcCalcSize(WPARAM, LPARAM lParam)
 {
     RECT* rc = reinterpret_cast<RECT*>(lParam);
-    const RECT b = NonClientBorders();
+    const RECT b = NonClientBorders(IsHorizontal());
     rc->left += b.left;
     rc->top += b.top;
     rc->right = std::max(rc->left, rc->right - b.right);
@@ -338,27 +340,22 @@ LRESULT CToolBar::OnMouseLeave(WPARAM, LPARAM)
 
 BOOL CToolBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    // The tooltip asks the bar for a button's text: the part of the command's
-    // string row after the line feed.
+    // The tooltip asks the bar for a button's text: the tooltip part of the
+    // command's string row, cut to the notification's buffer.
     NMHDR* pHdr = reinterpret_cast<NMHDR*>(lParam);
     if (pHdr->code != TTN_GETDISPINFOA && pHdr->code != TTN_GETDISPINFOW)
         return CControlBar::OnNotify(wParam, lParam, pResult);
-    CString row;
-    const char* tip = "";
-    if (row.LoadString(static_cast<UINT>(pHdr->idFrom))) {
-        if (const char* lf = std::strchr(row, '\n'))
-            tip = lf + 1;
-    }
+    char tip[std::size(NMTTDISPINFOA{}.szText)];
+    AfxCopyText(tip, sizeof tip, AfxLoadTooltip(static_cast<UINT>(pHdr->idFrom)));
     if (pHdr->code == TTN_GETDISPINFOA) {
         auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-        ::lstrcpynA(info->szText, tip, static_cast<int>(sizeof info->szText));
+        std::memcpy(info->szText, tip, sizeof tip);
         info->lpszText = info->szText;
         info->hinst = nullptr;
     } else {
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
         if (!::MultiByteToWideChar(CP_ACP, 0, tip, -1, info->szText, static_cast<int>(std::size(info->szText))))
             info->szText[0] = L'\0';
-        info->szText[std::size(info->szText) - 1] = L'\0';
         info->lpszText = info->szText;
         info->hinst = nullptr;
     }

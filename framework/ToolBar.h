@@ -28,7 +28,7 @@ public:
     int GetCount() const;
 
     SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) override;
 
 protected:
     void OnAlignChanged() override;
@@ -45,8 +45,8 @@ protected:
 
 private:
     TBBUTTON Button(int nIndex) const;
-    // Gripper and border widths around the client area.
-    RECT NonClientBorders() const;
+    // Gripper and border widths around the client area, laid out one way.
+    RECT NonClientBorders(BOOL bHorz) const;
     void ShowPrompt(UINT nID);
     HBITMAP m_hbmImages = nullptr;
     UINT m_nFlybyID = 0;

@@ -16,7 +16,8 @@ std::unordered_map<HWND, CWnd*>& PermanentMap()
     return map;
 }
 
-// The object whose window CreateEx is creating, until the hook binds it.
+// The object whose window CreateEx is creating, until the hook binds it. The
+// hook is installed only while CreateEx runs (nested creations share it).
 CWnd* g_pWndInit = nullptr;
 HHOOK g_hCbtHook = nullptr;
 
@@ -141,17 +142,42 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     cs.hMenu = nIDorHMenu;
     cs.hInstance = AfxGetInstanceHandle();
     cs.lpCreateParams = lpParam;
-    if (!PreCreateWindow(cs))
+    if (!PreCreateWindow(cs)) {
+        ReleaseUncreated();
         return FALSE;
+    }
 
-    if (!g_hCbtHook)
+    const bool outermost = !g_hCbtHook;
+    if (outermost)
         g_hCbtHook = ::SetWindowsHookExA(WH_CBT, &AfxCbtHook, nullptr, ::GetCurrentThreadId());
+    if (!g_hCbtHook) {
+        ReleaseUncreated();
+        return FALSE;
+    }
     g_pWndInit = this;
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style),
                                   cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
                                   cs.lpCreateParams);
+    const bool bound = g_pWndInit == nullptr;
     g_pWndInit = nullptr;
+    if (outermost) {
+        ::UnhookWindowsHookEx(g_hCbtHook);
+        g_hCbtHook = nullptr;
+    }
+    // A window that existed has released its object on WM_NCDESTROY already.
+    if (!hWnd && !bound)
+        ReleaseUncreated();
     return hWnd != nullptr;
+}
+
+void CWnd::ReleaseUncreated()
+{
+    // No window, so no WM_NCDESTROY: the object goes as it would after its
+    // window (a frame deletes itself), and is no longer the main window.
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this)
+        pApp->m_pMainWnd = nullptr;
+    PostNcDestroy(); // may delete this
 }
 
 BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -305,6 +331,11 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
     if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return nullptr;
     return registered.insert(name).first->c_str();
+}
+
+BOOL AfxIsCreatingWindow()
+{
+    return g_hCbtHook != nullptr;
 }
 
 HINSTANCE AfxGetInstanceHandle()

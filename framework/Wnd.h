@@ -22,6 +22,9 @@ public:
     static CWnd* FromHandlePermanent(HWND hWnd);
 
     virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
+    // On failure before the window exists (PreCreateWindow, class, hook or
+    // CreateWindowExA), the object is released as after its window's end:
+    // an object that deletes itself (a frame) is gone either way.
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                   int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                   LPVOID lpParam = nullptr);
@@ -82,6 +85,7 @@ private:
     friend LRESULT CALLBACK AfxCbtHook(int, WPARAM, LPARAM);
     void Attach(HWND hWnd);
     void DetachAfterDestroy();
+    void ReleaseUncreated();
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_pfnSuper = nullptr; // the window's own procedure, for default processing
@@ -90,6 +94,8 @@ private:
 // Registers (once) a window class with these attributes and returns its name.
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
                            HICON hIcon = nullptr);
+// True while CreateEx is creating a window: only then is its hook installed.
+BOOL AfxIsCreatingWindow();
 HINSTANCE AfxGetInstanceHandle();
 CWnd* AfxGetMainWnd();
 

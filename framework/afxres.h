@@ -19,11 +19,6 @@
 #define ID_SEPARATOR            0
 #define AFX_IDW_TOOLBAR         0xE800
 #define AFX_IDW_STATUS_BAR      0xE801
-#define AFX_IDW_DOCKBAR_TOP     0xE81B
-#define AFX_IDW_DOCKBAR_LEFT    0xE81C
-#define AFX_IDW_DOCKBAR_RIGHT   0xE81D
-#define AFX_IDW_DOCKBAR_BOTTOM  0xE81E
-#define AFX_IDW_DOCKBAR_FLOAT   0xE81F
 #define AFX_IDW_PANE_FIRST      0xE900
 
 // Strings.

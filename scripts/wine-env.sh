@@ -11,7 +11,16 @@ export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer prompts
 # "managed" is given (a desktop with a window manager), unmanaged windows:
 # without a window manager they are much faster to hide and destroy.
 wine_prefix_ready() {
-    [ -f "$WINEPREFIX/.quelvan-ready" ] && return 0
+    [ -f "$WINEPREFIX/.quelvan-ready" ] || wine_prefix_create "$@"
+    # Wine draws its caption buttons in Marlett, which it ships but a fresh
+    # prefix does not find: without it they show as the letters 0, 1 and r.
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts
+    if [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+        cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+    fi
+}
+
+wine_prefix_create() {
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 </dev/null
     if [ "${1:-}" != managed ]; then

@@ -3,7 +3,6 @@
 #include "../app/MainFrame.h"
 #include "../res/resource.h"
 #include "InputDlg.h"
-#include "Mbcs.h"
 #include "StatusText.h"
 
 #include <cstring>
@@ -21,35 +20,35 @@ END_MESSAGE_MAP()
 
 void CCharView::SetText(const char* text)
 {
-    Assign(text);
+    m_cursor.Assign(text);
     Invalidate(TRUE);
 }
 
 void CCharView::NextChar()
 {
-    if (StepForward())
+    if (m_cursor.StepForward())
         Invalidate(TRUE);
 }
 
 void CCharView::PrevChar()
 {
-    if (StepBack())
+    if (m_cursor.StepBack())
         Invalidate(TRUE);
 }
 
 void CCharView::OnUpdateNextChar(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(HasNext());
+    pCmdUI->Enable(m_cursor.HasNext());
 }
 
 void CCharView::OnUpdatePrevChar(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(HasPrev());
+    pCmdUI->Enable(m_cursor.HasPrev());
 }
 
 int CCharView::GetCodeText(char* buffer, size_t cbBuffer) const
 {
-    FormatCodeText(buffer, cbBuffer, *this);
+    FormatCodeText(buffer, cbBuffer, m_cursor);
     return 1;
 }
 
@@ -77,7 +76,7 @@ LOGFONTA CCharView::GlyphFont(int cx, int cy) const
 {
     LOGFONTA lf{};
     lf.lfHeight = cy; // positive: the character cell is the window's height
-    lf.lfWidth = CurrentWidth() == 2 ? cx / 2 : cx;
+    lf.lfWidth = m_cursor.CurrentWidth() == 2 ? cx / 2 : cx;
     lf.lfCharSet = SHIFTJIS_CHARSET;
     lf.lfPitchAndFamily = FF_MODERN | DEFAULT_PITCH;
     if (const CMainFrame* pFrame = static_cast<const CMainFrame*>(AfxGetMainWnd())) {
@@ -94,7 +93,7 @@ LOGFONTA CCharView::GlyphFont(int cx, int cy) const
 void CCharView::OnPaint()
 {
     CPaintDC dc(this);
-    if (IsEmpty())
+    if (m_cursor.IsEmpty())
         return;
     // The cell is the outer window's size, the sunken edge included.
     RECT rc;
@@ -106,7 +105,7 @@ void CCharView::OnPaint()
     if (!font.CreateFontIndirect(&lf))
         return;
     CSelectObject select(dc, font);
-    dc.TextOut(0, 0, reinterpret_cast<const char*>(Current()), CurrentWidth());
+    dc.TextOut(0, 0, reinterpret_cast<const char*>(m_cursor.Current()), m_cursor.CurrentWidth());
 }
 
 void CCharView::OnLButtonDblClk(UINT nFlags, POINT point)
@@ -118,8 +117,6 @@ void CCharView::OnLButtonDblClk(UINT nFlags, POINT point)
 void CCharView::OnInputText()
 {
     CInputDlg dlg;
-    if (dlg.DoModal() == IDOK) {
+    if (dlg.DoModal() == IDOK)
         SetText(dlg.m_strInput);
-        Invalidate(TRUE);
-    }
 }

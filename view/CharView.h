@@ -5,12 +5,20 @@
 #include "../framework/Framework.h"
 #include "TextCursor.h"
 
-class CCharView : public CWnd, public CTextCursor {
+class CCharView : public CWnd {
 public:
     // Replaces the text (null empties it) and shows its first character.
     void SetText(const char* text);
     void NextChar();
     void PrevChar();
+
+    // The text and the cursor, read-only: every change goes through the
+    // calls above, which repaint.
+    const CTextCursor& GetCursor() const { return m_cursor; }
+    const CString& GetText() const { return m_cursor.GetText(); }
+    int GetCount() const { return m_cursor.GetCount(); }
+    int GetIndex() const { return m_cursor.GetIndex(); }
+    int GetPos() const { return m_cursor.GetPos(); }
 
     // The character-code pane's text for the current character; returns 1.
     int GetCodeText(char* buffer, size_t cbBuffer) const;
@@ -31,6 +39,6 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-private:
     CTextDropTarget m_dropTarget; // text dropped on the view
+    CTextCursor m_cursor;
 };

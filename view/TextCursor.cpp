@@ -35,7 +35,7 @@ void CTextCursor::Assign(const char* text)
     }
     m_nPos = 0;
     m_nIndex = 0;
-    m_pPrevHint = nullptr;
+    m_nPrevHint = -1;
     m_nCount = mbcs::CountChars(m_strText.GetString(), static_cast<size_t>(m_strText.GetLength()));
 }
 
@@ -56,7 +56,7 @@ bool CTextCursor::StepForward()
     if (!HasNext())
         return false;
     if (CurrentWidth() == 2) {
-        m_pPrevHint = m_strText.GetString() + m_nPos;
+        m_nPrevHint = m_nPos;
         ++m_nPos;
     }
     ++m_nPos;
@@ -68,14 +68,14 @@ bool CTextCursor::StepBack()
 {
     if (m_nPos == 0 || m_nPos >= m_strText.GetLength())
         return false;
-    if (m_nPos >= 2 && m_pPrevHint) {
+    if (m_nPos >= 2 && m_nPrevHint >= 0) {
         const char* start = m_strText.GetString();
         const char* cur = start + m_nPos;
-        const char* r = mbcs::PrevCharStart(m_pPrevHint, cur);
+        const char* r = mbcs::PrevCharStart(start + m_nPrevHint, cur);
         if (!r)
             r = mbcs::PrevCharStart(start, cur);
-        m_pPrevHint = r;
-        m_nPos -= static_cast<int>(cur - r);
+        m_nPos = static_cast<int>(r - start);
+        m_nPrevHint = m_nPos;
     } else {
         // No double-byte character lies before the cursor: one byte back.
         --m_nPos;

@@ -1,5 +1,5 @@
 // The character view's text and its character cursor. Pure C++ (no <windows.h>):
-// the view derives from it and adds only the repainting.
+// the view holds one and repaints after every change.
 #pragma once
 #include "../framework/String.h"
 
@@ -38,8 +38,9 @@ protected:
     int m_nPos = 0;                     // byte offset of the current character
     int m_nIndex = 0;                   // its ordinal, from 0
     int m_nCount = 0;                   // characters in the text
-    // A character boundary at or before m_nPos: the last double-byte character
-    // passed going forward, so that a step back need not walk from the start.
-    const char* m_pPrevHint = nullptr;
+    // A character boundary at or before m_nPos (a byte offset, -1 for none):
+    // the last double-byte character passed going forward, so that a step
+    // back need not walk from the start. An offset, so a copy stays sound.
+    int m_nPrevHint = -1;
     CString m_strText;
 };

@@ -97,6 +97,23 @@ probe kill
 for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
 cmp -s "$INI" "$OUT/before-kill.ini" || fail "a killed process changed the settings file"
 
+# A locked file, or a folder where no file can be made: the program runs and
+# closes as always, and what was stored stays. (chattr, since root passes chmod.)
+trap 'chattr -i "$INI" "$APPDIR" 2>/dev/null || true' EXIT
+chattr +i "$INI"
+start_app
+probe command 32773
+sleep 0.3
+stop_app
+chattr -i "$INI"
+cmp -s "$INI" "$OUT/before-kill.ini" || fail "a locked settings file was changed"
+rm "$INI"
+chattr +i "$APPDIR"
+start_app
+stop_app
+chattr -i "$APPDIR"
+[ ! -f "$INI" ] || fail "a settings file appeared in a read-only folder"
+
 # Renamed, in a folder with a '.' in its name, under a name whose double-byte
 # characters end in 0x5C ('\' as a single byte): the settings file follows the
 # executable's own name.
@@ -111,5 +128,5 @@ PROBE_EXE= probe command 0xE141
 wait "$APP_PID" || true
 [ -f "$dir/ソ表.ini" ] || fail "the renamed program wrote no ソ表.ini: $(ls "$dir")"
 [ ! -f "$APPDIR/v1.ini" ] || fail "the folder's '.' was taken for the extension"
-cmp -s "$INI" "$OUT/before-kill.ini" || fail "the renamed program wrote quelvan.ini"
+[ ! -f "$INI" ] || fail "the renamed program wrote quelvan.ini"
 echo "ok"

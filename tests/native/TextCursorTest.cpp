@@ -1,9 +1,11 @@
 // The text buffer and character cursor, with code page 932's lead bytes.
 #include "CursorCheck.h"
+#include "view/Mbcs.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -96,7 +98,7 @@ TEST(SetText, ResetsTheCursorEvenForTheSameText)
     c.Assign("\x82\xA0xy");
     EXPECT_EQ(c.GetPos(), 0);
     EXPECT_EQ(c.GetIndex(), 0);
-    EXPECT_EQ(c.Hint(), nullptr);
+    EXPECT_EQ(c.Hint(), -1);
 }
 
 TEST(Stepping, SingleBytesThenADoubleByteCharacter)
@@ -127,15 +129,30 @@ TEST(Stepping, BackFromTheHintThenFromTheStart)
     c.Assign("\x82\xA0xy");
     c.StepForward();
     EXPECT_EQ(c.GetPos(), 2);
-    EXPECT_EQ(c.Hint(), c.Start());
+    EXPECT_EQ(c.Hint(), 0);
     c.StepForward();
     EXPECT_EQ(c.GetPos(), 3);
     c.StepBack();
     EXPECT_EQ(c.GetPos(), 2);
-    EXPECT_EQ(c.Hint(), c.Start() + 2); // equals the current position now
+    EXPECT_EQ(c.Hint(), 2); // equals the current position now
     c.StepBack();
     EXPECT_EQ(c.GetPos(), 0);
     EXPECT_EQ(c.GetIndex(), 0);
+}
+
+TEST(Stepping, ACopyStepsBackInItsOwnTextAfterTheOriginalIsGone)
+{
+    auto original = std::make_unique<Cursor>();
+    original->Assign("\x82\xA0\x82\xA2xy");
+    original->StepForward();
+    original->StepForward();
+    original->StepForward(); // past two double-byte characters: a hint is held
+    Cursor copy = *original;
+    original.reset();
+    EXPECT_TRUE(copy.StepBack());
+    EXPECT_EQ(copy.GetPos(), 4);
+    EXPECT_TRUE(copy.StepBack());
+    EXPECT_EQ(copy.GetPos(), 2);
 }
 
 TEST(Stepping, HintKeepsTheLastDoubleByteCharacterPassed)
@@ -145,7 +162,7 @@ TEST(Stepping, HintKeepsTheLastDoubleByteCharacterPassed)
     while (c.StepForward()) {
     }
     EXPECT_EQ(c.GetPos(), 7);
-    EXPECT_EQ(c.Hint(), c.Start() + 3);
+    EXPECT_EQ(c.Hint(), 3);
     std::vector<int> back;
     while (c.StepBack())
         back.push_back(c.GetPos());

@@ -10,6 +10,7 @@
 #include <vector>
 
 using wine_test::FrameTest;
+using wine_test::MenuItemState;
 using wine_test::PumpMessages;
 using wine_test::Sjis;
 
@@ -49,13 +50,6 @@ RECT WindowRect(HWND hWnd)
 
 int Width(const RECT& rc) { return rc.right - rc.left; }
 int Height(const RECT& rc) { return rc.bottom - rc.top; }
-
-UINT MenuState(CMainFrame* frame, int popup, UINT id)
-{
-    HMENU hPopup = ::GetSubMenu(::GetMenu(frame->m_hWnd), popup);
-    frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(popup, FALSE));
-    return ::GetMenuState(hPopup, id, MF_BYCOMMAND);
-}
 
 } // namespace
 
@@ -174,17 +168,23 @@ TEST_F(FrameTest, StatusPanesHaveTheWidthOfTheirTemplates)
     EXPECT_EQ(bar.GetItemID(1), static_cast<UINT>(ID_INDICATOR_POS));
     EXPECT_EQ(bar.GetItemID(2), static_cast<UINT>(ID_INDICATOR_CODE));
 
-    HDC hdc = ::GetDC(bar.m_hWnd);
-    HGDIOBJ old = ::SelectObject(hdc, reinterpret_cast<HFONT>(bar.SendMessage(WM_GETFONT)));
+    // Measured in the system's status font, not through the bar's own font.
+    NONCLIENTMETRICSA ncm{};
+    ncm.cbSize = sizeof ncm;
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0));
+    HFONT hFont = ::CreateFontIndirectA(&ncm.lfStatusFont);
+    HDC hdc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(hdc, hFont);
     const auto extent = [&](const char* text) {
-        SIZE size{};
-        ::GetTextExtentPoint32A(hdc, text, static_cast<int>(std::strlen(text)), &size);
-        return static_cast<int>(size.cx);
+        RECT rc{};
+        ::DrawTextA(hdc, text, -1, &rc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        return static_cast<int>(rc.right);
     };
     const int posWidth = extent("000 / 000");
     const int codeWidth = extent("SJIS : 0XXXXX");
     ::SelectObject(hdc, old);
-    ::ReleaseDC(bar.m_hWnd, hdc);
+    ::DeleteDC(hdc);
+    ::DeleteObject(hFont);
     EXPECT_EQ(bar.GetPaneWidth(1), posWidth);
     EXPECT_EQ(bar.GetPaneWidth(2), codeWidth);
 
@@ -286,13 +286,13 @@ TEST_F(FrameTest, ViewMenuHidesAndShowsTheBars)
 {
     CFontBar& bar = frame->m_wndToolBar;
     RECT before = WindowRect(view->m_hWnd);
-    EXPECT_TRUE(MenuState(frame, 2, ID_VIEW_TOOLBAR) & MF_CHECKED);
-    EXPECT_TRUE(MenuState(frame, 2, ID_VIEW_STATUS_BAR) & MF_CHECKED);
+    EXPECT_TRUE(MenuItemState(frame, 2, ID_VIEW_TOOLBAR) & MF_CHECKED);
+    EXPECT_TRUE(MenuItemState(frame, 2, ID_VIEW_STATUS_BAR) & MF_CHECKED);
 
     frame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
     EXPECT_FALSE(::IsWindowVisible(bar.m_hWnd));
     EXPECT_FALSE(::IsWindowVisible(bar.m_wndFontBox.m_hWnd));
-    EXPECT_FALSE(MenuState(frame, 2, ID_VIEW_TOOLBAR) & MF_CHECKED);
+    EXPECT_FALSE(MenuItemState(frame, 2, ID_VIEW_TOOLBAR) & MF_CHECKED);
     EXPECT_LT(WindowRect(view->m_hWnd).top, before.top);
 
     frame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
@@ -302,7 +302,7 @@ TEST_F(FrameTest, ViewMenuHidesAndShowsTheBars)
     frame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
     frame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
     EXPECT_TRUE(::IsWindowVisible(bar.m_wndFontBox.m_hWnd));
-    EXPECT_TRUE(MenuState(frame, 2, ID_VIEW_TOOLBAR) & MF_CHECKED);
+    EXPECT_TRUE(MenuItemState(frame, 2, ID_VIEW_TOOLBAR) & MF_CHECKED);
     const RECT again = WindowRect(view->m_hWnd);
     EXPECT_EQ(again.top, before.top);
     EXPECT_EQ(again.bottom, before.bottom);
@@ -384,7 +384,7 @@ TEST_F(FrameTest, ClosingTheFloatingBarHidesIt)
     ::SendMessageA(hFloat, WM_CLOSE, 0, 0);
     EXPECT_TRUE(::IsWindow(hFloat));
     EXPECT_FALSE(bar.IsVisible());
-    EXPECT_FALSE(MenuState(frame, 2, ID_VIEW_TOOLBAR) & MF_CHECKED);
+    EXPECT_FALSE(MenuItemState(frame, 2, ID_VIEW_TOOLBAR) & MF_CHECKED);
 }
 
 namespace {

@@ -156,6 +156,6 @@ TEST_F(FrameTest, BlockThatCannotBeLockedEmptiesTheView)
     HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DISCARDABLE, 8);
     ASSERT_EQ(::GlobalDiscard(h), h);
     exchange::SetViewText(*view, h);
-    EXPECT_TRUE(view->IsEmpty());
+    EXPECT_TRUE(view->GetText().IsEmpty());
     ::GlobalFree(h);
 }

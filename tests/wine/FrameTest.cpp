@@ -4,8 +4,11 @@
 
 #include "res/resource.h"
 
+#include <type_traits>
+
 using wine_test::FrameTest;
 using wine_test::InkPixels;
+using wine_test::MenuItemState;
 using wine_test::PumpMessages;
 using wine_test::Sjis;
 
@@ -16,17 +19,9 @@ void Command(CWnd* frame, UINT id, WORD source = 1 /* accelerator */)
     frame->SendMessage(WM_COMMAND, MAKEWPARAM(id, source), 0);
 }
 
-// State of a menu item after its pop-up's update rules ran.
-UINT ItemState(CMainFrame* frame, int popup, UINT id)
-{
-    HMENU hPopup = ::GetSubMenu(::GetMenu(frame->m_hWnd), popup);
-    frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(popup, FALSE));
-    return ::GetMenuState(hPopup, id, MF_BYCOMMAND);
-}
-
 bool Grayed(CMainFrame* frame, UINT id)
 {
-    return (ItemState(frame, 1, id) & MF_GRAYED) != 0;
+    return (MenuItemState(frame, 1, id) & MF_GRAYED) != 0;
 }
 
 } // namespace
@@ -71,6 +66,9 @@ TEST_F(FrameTest, CreatesTheFrameAndTheViewFillingItsClientArea)
     expectLayout();
 }
 
+// Nothing outside the view steps its cursor without the repaint.
+static_assert(!std::is_convertible_v<CCharView*, CTextCursor*>);
+
 TEST_F(FrameTest, StepsThroughTheTextByCommandsSentToTheFrame)
 {
     view->SetText(Sjis("あxい").c_str());
@@ -103,19 +101,19 @@ TEST_F(FrameTest, MenuItemsFollowTheEnableRules)
     EXPECT_FALSE(Grayed(frame, ID_PREV_CHAR));
 
     // The application's commands are found through the frame.
-    EXPECT_FALSE(ItemState(frame, 0, ID_FILE_NEW) & MF_GRAYED);
-    EXPECT_FALSE(ItemState(frame, 0, ID_APP_EXIT) & MF_GRAYED);
-    EXPECT_FALSE(ItemState(frame, 3, ID_APP_ABOUT) & MF_GRAYED);
+    EXPECT_FALSE(MenuItemState(frame, 0, ID_FILE_NEW) & MF_GRAYED);
+    EXPECT_FALSE(MenuItemState(frame, 0, ID_APP_EXIT) & MF_GRAYED);
+    EXPECT_FALSE(MenuItemState(frame, 3, ID_APP_ABOUT) & MF_GRAYED);
 }
 
 TEST_F(FrameTest, AlwaysOnTopTogglesTheBandAndTheCheckMark)
 {
     const auto topmost = [&] { return (::GetWindowLongA(frame->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
-    EXPECT_FALSE(ItemState(frame, 2, ID_VIEW_TOPMOST) & MF_CHECKED);
+    EXPECT_FALSE(MenuItemState(frame, 2, ID_VIEW_TOPMOST) & MF_CHECKED);
     Command(frame, ID_VIEW_TOPMOST, 0);
     EXPECT_EQ(frame->m_nFlags, FLAG_TOPMOST);
     EXPECT_TRUE(topmost());
-    EXPECT_TRUE(ItemState(frame, 2, ID_VIEW_TOPMOST) & MF_CHECKED);
+    EXPECT_TRUE(MenuItemState(frame, 2, ID_VIEW_TOPMOST) & MF_CHECKED);
     Command(frame, ID_VIEW_TOPMOST, 0);
     EXPECT_FALSE(topmost());
     EXPECT_EQ(frame->m_nFlags, 0);
@@ -259,4 +257,16 @@ TEST_F(FrameTest, ExitCommandDestroysTheFrameAndEndsTheLoop)
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);
     MSG msg;
     EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(FrameTest, SmallIconIsDrawnAtTheSmallIconSize)
+{
+    const HICON hSmall = reinterpret_cast<HICON>(frame->SendMessage(WM_GETICON, ICON_SMALL));
+    ICONINFO info{};
+    ASSERT_TRUE(::GetIconInfo(hSmall, &info));
+    BITMAP bm{};
+    ::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    EXPECT_EQ(bm.bmWidth, ::GetSystemMetrics(SM_CXSMICON));
 }

@@ -26,4 +26,7 @@ protected:
     CCharView* view = nullptr;
 };
 
+// A menu item's state (MF_ flags) after its pop-up's update rules ran.
+UINT MenuItemState(CMainFrame* frame, int popup, UINT id);
+
 } // namespace wine_test

@@ -66,6 +66,13 @@ void FrameTest::TearDown()
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);
 }
 
+UINT MenuItemState(CMainFrame* frame, int popup, UINT id)
+{
+    HMENU hPopup = ::GetSubMenu(::GetMenu(frame->m_hWnd), popup);
+    frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(popup, FALSE));
+    return ::GetMenuState(hPopup, id, MF_BYCOMMAND);
+}
+
 } // namespace wine_test
 
 int main(int argc, char** argv)
