@@ -8,6 +8,7 @@
 #include "Dialog.h"
 #include "Dpi.h"
 #include "FrameWnd.h"
+#include "OleDropTarget.h"
 #include "Gdi.h"
 #include "String.h"
 #include "WinApp.h"

@@ -68,7 +68,7 @@ int CCharView::OnCreate(LPCREATESTRUCTA lpcs)
 {
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
-    // Dropped text is not taken yet: the view registers no drop target.
+    m_dropTarget.Register(this); // without it the view takes no drops, silently
     return 0;
 }
 

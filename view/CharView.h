@@ -1,6 +1,7 @@
 // CCharView: the child window that draws the current character of its text as
 // one glyph filling the window, and carries out the character commands.
 #pragma once
+#include "../exchange/TextDropTarget.h"
 #include "../framework/Framework.h"
 #include "TextCursor.h"
 
@@ -38,5 +39,6 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
+    CTextDropTarget m_dropTarget; // text dropped on the view
     CTextCursor m_cursor;
 };
