@@ -138,42 +138,26 @@ Samples Measure(CMainFrame& frame, int roundTrips)
     return s;
 }
 
-// What a warmer would do once the program is idle after a step: draw the
-// next character once, with the glyph's font, into a small memory context, so
-// that the rasterizer has it ready. Every character of the text is
-// double-byte, so the current character's font is the next one's too.
-void WarmNextGlyph(const CCharView& view, SIZE viewSize)
+// The program's idle time after a step, untimed: the bars' update, then the
+// warming of the glyphs beside the one just painted.
+void Idle()
 {
-    const int next = view.GetPos() + 2;
-    if (next + 1 >= view.GetText().GetLength())
-        return;
-    const LOGFONTA lf = view.GlyphFont(viewSize.cx, viewSize.cy);
-    HDC hdcView = ::GetDC(view.m_hWnd);
-    HDC hdc = ::CreateCompatibleDC(hdcView);
-    HBITMAP hbm = ::CreateCompatibleBitmap(hdcView, 16, 16);
-    HGDIOBJ oldBitmap = ::SelectObject(hdc, hbm);
-    HFONT hFont = ::CreateFontIndirectA(&lf);
-    HGDIOBJ oldFont = ::SelectObject(hdc, hFont);
-    ::TextOutA(hdc, 0, 0, view.GetText().GetString() + next, 2);
-    ::SelectObject(hdc, oldFont);
-    ::SelectObject(hdc, oldBitmap);
-    ::DeleteObject(hFont);
-    ::DeleteObject(hbm);
-    ::DeleteDC(hdc);
-    ::ReleaseDC(view.m_hWnd, hdcView);
+    for (LONG count = 0; theApp.OnIdle(count); ++count) {
+    }
 }
 
-// The way forward once through glyphs never drawn at this size, each warmed
-// (untimed) before the step that shows it.
-std::vector<double> MeasureWarmedFirstPass(CMainFrame& frame, SIZE viewSize)
+// Through glyphs never drawn at this size, one way, with the program's idle
+// time between the steps: forward from the first character, or back from the
+// last.
+std::vector<double> MeasureWarmedFirstPass(CMainFrame& frame, bool forward)
 {
     std::vector<double> times;
     int unmoved = 0;
-    bool forward = true;
-    WarmNextGlyph(frame.m_wndView, viewSize);
-    while (frame.m_wndView.GetCursor().HasNext()) {
+    const CTextCursor& cursor = frame.m_wndView.GetCursor();
+    Idle();
+    while (forward ? cursor.HasNext() : cursor.HasPrev()) {
         TimeStep(frame, forward, times, unmoved);
-        WarmNextGlyph(frame.m_wndView, viewSize);
+        Idle();
     }
     return times;
 }
@@ -239,11 +223,14 @@ int main(int argc, char** argv)
                     Percentile(s.steps, 0.5) / Percentile(s.blank, 0.5));
         unmoved += s.unmoved;
 
-        // Warming, tried at a size two pixels smaller, whose glyphs are all new.
-        const SIZE warmSize = SizeViewTo(frame, wanted.cx - 2, wanted.cy - 2);
+        // With the program's idle-time warming, at sizes a few pixels smaller
+        // (so that every glyph is new again): forward, then back from the end.
+        SizeViewTo(frame, wanted.cx - 2, wanted.cy - 2);
         frame.m_wndView.SetText(text.c_str());
         wine_test::PumpMessages();
-        PrintLine("first pass, warmed", MeasureWarmedFirstPass(frame, warmSize));
+        PrintLine("first pass, warmed", MeasureWarmedFirstPass(frame, true));
+        SizeViewTo(frame, wanted.cx - 4, wanted.cy - 4);
+        PrintLine("first back, warmed", MeasureWarmedFirstPass(frame, false));
     }
     if (unmoved)
         std::printf("%d step(s) did not move the cursor\n", unmoved);
