@@ -56,5 +56,14 @@ pos_is '  2 /   3' || fail "a change seen while the clipboard was held was taken
 probe command $PASTE
 until_ok pos_is '  1 /   2' || fail "Paste after the clipboard was released"
 
+# For the README: monitoring (still on), a Japanese text copied elsewhere, stepped once.
+probe clip-set "$(sjis 漢字を読む)"
+until_ok pos_is '  1 /   5' || fail "monitoring did not take the Japanese text"
+probe command $NEXT
+until_ok pos_is '  2 /   5' || fail "stepping the Japanese text"
+sleep 0.3
+rect F frame-rect
+screen monitoring "$F_X" "$F_Y" "$F_W" "$F_H"
+
 stop_app
 echo "ok; screenshots in $OUT"

@@ -19,8 +19,8 @@ position=$(probe status 1)
 rect B fontbox-rect
 xdotool mousemove $((B_X + B_W / 2)) $((B_Y + 10)) click 1
 sleep 0.5
-rect C client-rect
-screen fontbox-open "$C_X" "$C_Y" "$C_W" 200
+rect F frame-rect
+screen fontbox-open "$F_X" "$F_Y" "$F_W" "$F_H"
 
 # The keyboard in the open list: the next face, shown at once.
 xdotool key Down
