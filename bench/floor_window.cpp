@@ -1,9 +1,10 @@
 // The floor for quelvan's start-up: the same window built in straight Win32
 // code, with nothing of the program's own framework. It initialises OLE,
-// reads the same settings, creates the frame with quelvan's menu and
-// accelerators, the view, a toolbar with the same buttons and a font box in
-// their place (filled with the same faces), and the status bar with its
-// three panes; then it shows and paints the window and runs a message loop.
+// reads the same settings (and saves them on close), creates the frame with
+// quelvan's menu and accelerators, the view with a drop target, a toolbar
+// with the same buttons and a font box in their place (filled with the same
+// faces), and the status bar with its three panes; then it shows and paints
+// the window and runs a message loop.
 // The start-up benchmark measures quelvan against it.
 #include "res/resource.h"
 
@@ -21,7 +22,39 @@ const UINT kButtons[] = {ID_FILE_NEW, 0, ID_EDIT_PASTE, ID_VIEW_CLIPWATCH, ID_VI
 constexpr int kFontBoxIndex = 6;
 char g_szIni[MAX_PATH]; // beside the executable, like quelvan's
 
-HWND g_hToolBar, g_hStatus, g_hView;
+HWND g_hToolBar, g_hStatus, g_hView, g_hFontBox;
+
+// The view takes dropped text like quelvan's: a drop target registered on it.
+class DropTarget : public IDropTarget {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (riid == IID_IUnknown || riid == IID_IDropTarget) {
+            *ppv = this;
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject*, DWORD, POINTL, DWORD* pdwEffect) override
+    {
+        *pdwEffect = DROPEFFECT_NONE;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* pdwEffect) override
+    {
+        *pdwEffect = DROPEFFECT_NONE;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject*, DWORD, POINTL, DWORD* pdwEffect) override
+    {
+        *pdwEffect = DROPEFFECT_NONE;
+        return S_OK;
+    }
+} g_dropTarget;
 
 int CALLBACK AddFace(const LOGFONTA* plf, const TEXTMETRICA*, DWORD type, LPARAM lParam)
 {
@@ -62,7 +95,7 @@ bool CreateToolBar(HWND hFrame, HINSTANCE hInstance)
     ::SendMessageA(g_hToolBar, TB_ADDBUTTONSA, sizeof kButtons / sizeof kButtons[0], reinterpret_cast<LPARAM>(buttons));
     RECT rc;
     ::SendMessageA(g_hToolBar, TB_GETITEMRECT, kFontBoxIndex, reinterpret_cast<LPARAM>(&rc));
-    HWND hBox = ::CreateWindowExA(0, WC_COMBOBOXEXA, nullptr, WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, rc.left,
+    HWND hBox = g_hFontBox = ::CreateWindowExA(0, WC_COMBOBOXEXA, nullptr, WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, rc.left,
                                   rc.top + 1, 100, rc.bottom - rc.top + 200, g_hToolBar,
                                   reinterpret_cast<HMENU>(IDC_FONTBOX), hInstance, nullptr);
     if (!hBox)
@@ -111,14 +144,27 @@ LRESULT CALLBACK FrameProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam
         HINSTANCE hInstance = reinterpret_cast<LPCREATESTRUCTA>(lParam)->hInstance;
         g_hView = ::CreateWindowExA(WS_EX_CLIENTEDGE, "FloorView", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hWnd,
                                     reinterpret_cast<HMENU>(0xE900), hInstance, nullptr);
-        return g_hView && CreateToolBar(hWnd, hInstance) && CreateStatusBar(hWnd, hInstance) ? 0 : -1;
+        if (!g_hView)
+            return -1;
+        ::RegisterDragDrop(g_hView, &g_dropTarget);
+        return CreateToolBar(hWnd, hInstance) && CreateStatusBar(hWnd, hInstance) ? 0 : -1;
     }
     case WM_SIZE:
         Layout(hWnd);
         return 0;
-    case WM_DESTROY:
+    case WM_DESTROY: { // the same settings as quelvan saves
+        WINDOWPLACEMENT wp{};
+        wp.length = sizeof wp;
+        if (::GetWindowPlacement(hWnd, &wp))
+            ::WritePrivateProfileStructA("settings", "wp", &wp, sizeof wp, g_szIni);
+        ::WritePrivateProfileStringA("settings", "flags", "0", g_szIni);
+        char index[16];
+        ::wsprintfA(index, "%d", static_cast<int>(::SendMessageA(g_hFontBox, CB_GETCURSEL, 0, 0)));
+        ::WritePrivateProfileStringA("settings", "ffcomboindex", index, g_szIni);
+        ::RevokeDragDrop(g_hView);
         ::PostQuitMessage(0);
         return 0;
+    }
     default:
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
     }
@@ -160,6 +206,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     WINDOWPLACEMENT wp{};
     if (::GetPrivateProfileStructA("settings", "wp", &wp, sizeof wp, g_szIni)) {
         wp.length = sizeof wp;
+        wp.showCmd &= ~2u;
         ::SetWindowPlacement(hWnd, &wp);
     }
     HACCEL hAccel = ::LoadAcceleratorsA(hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
