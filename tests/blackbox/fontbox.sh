@@ -4,13 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 
 start_app
-view_rect
-xdotool mousemove $((VX + VW / 2)) $((VY + VH / 2)) click --repeat 2 --delay 60 1
-until_ok dialog_open || fail "double-click did not open the input dialog"
-xdotool type --delay 40 'WM'
-xdotool key Return
-until_ok dialog_closed || fail "Enter did not close the dialog"
-sleep 0.3
+enter_text 'WM'
 shot first-face
 position=$(probe status 1)
 [ "$(probe fontbox-sel)" = 0 ] || fail "the top face is not selected at start"

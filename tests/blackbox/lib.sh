@@ -48,6 +48,18 @@ stop_app() {
     fail "the program did not end after its window was closed"
 }
 
+# enter_text TEXT: types TEXT into the input dialog, opened by a double-click
+# on the view, and closes it with Enter.
+enter_text() {
+    view_rect
+    xdotool mousemove $((VX + VW / 2)) $((VY + VH / 2)) click --repeat 2 --delay 60 1
+    until_ok dialog_open || fail "double-click did not open the input dialog"
+    xdotool type --delay 40 "$1"
+    xdotool key Return
+    until_ok dialog_closed || fail "Enter did not close the dialog"
+    sleep 0.3
+}
+
 # The view's client area on screen: sets VX VY VW VH.
 view_rect() { read -r VX VY VW VH < <(probe view-rect); }
 
