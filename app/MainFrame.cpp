@@ -7,7 +7,15 @@
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_WM_SETFOCUS()
+    ON_COMMAND(ID_VIEW_CLIPWATCH, OnViewClipWatch)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_CLIPWATCH, OnUpdateViewClipWatch)
     ON_WM_DESTROY()
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+    ON_WM_CHANGECBCHAIN()
+    ON_WM_DRAWCLIPBOARD()
     ON_COMMAND(ID_VIEW_TOPMOST, OnViewTopmost)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOPMOST, OnUpdateViewTopmost)
     ON_COMMAND(ID_FONT_BOLD, OnFontBold)
@@ -85,11 +93,6 @@ void CMainFrame::OnDestroy()
     settings::SaveFontSelection(theApp, m_wndToolBar.m_wndFontBox);
     CFrameWnd::OnDestroy();
 }
-
-// Clipboard monitoring is not built yet: the chain is never joined.
-void CMainFrame::JoinClipboardChain() {}
-
-void CMainFrame::LeaveClipboardChain() {}
 
 CString CMainFrame::GetSelectedFace() const
 {

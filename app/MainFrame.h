@@ -30,6 +30,15 @@ protected:
     int OnCreate(LPCREATESTRUCTA lpcs);
     void OnSetFocus(HWND hWndOld);
     void OnDestroy();
+    // Clipboard: monitoring through the viewer chain, paste and copy.
+    void OnViewClipWatch();
+    void OnUpdateViewClipWatch(CCmdUI* pCmdUI);
+    void OnEditPaste();
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    void OnEditCopy();
+    void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    void OnChangeCbChain(HWND hWndRemove, HWND hWndAfter);
+    void OnDrawClipboard();
     void OnViewTopmost();
     void OnUpdateViewTopmost(CCmdUI* pCmdUI);
     void OnFontBold();
@@ -47,6 +56,8 @@ private:
     // The clipboard viewer chain, while monitoring is on.
     void JoinClipboardChain();
     void LeaveClipboardChain();
+    // Sends a chain notice on to the next viewer, if any.
+    void PassToNextViewer(UINT message, WPARAM wParam, LPARAM lParam) const;
     // The toolbar with the font box and the status bar with its panes, docked.
     BOOL CreateBars();
     // Turns the font box's item into a wide separator; its rectangle is the box's.

@@ -9,6 +9,7 @@
 
 namespace {
 
+// At 96 DPI; larger on a screen of 120 DPI and more.
 constexpr int kFontBoxWidth = 100;      // the separator that holds the font box
 constexpr int kFontBoxDropHeight = 200; // room for the box's drop-down list
 
@@ -51,10 +52,10 @@ BOOL CMainFrame::MakeRoomForFontBox(RECT* pRect)
     const int index = m_wndToolBar.CommandToIndex(ID_FONTBOX);
     if (index < 0)
         return FALSE;
-    m_wndToolBar.SetButtonInfo(index, ID_FONTBOX, TBBS_SEPARATOR, kFontBoxWidth);
+    m_wndToolBar.SetButtonInfo(index, ID_FONTBOX, TBBS_SEPARATOR, AfxScaleToDpi(kFontBoxWidth));
     m_wndToolBar.GetItemRect(index, pRect);
     pRect->top += 1;
-    pRect->bottom += kFontBoxDropHeight;
+    pRect->bottom += AfxScaleToDpi(kFontBoxDropHeight);
     return TRUE;
 }
 

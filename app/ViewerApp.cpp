@@ -47,6 +47,17 @@ BOOL CViewerApp::InitInstance()
     return TRUE;
 }
 
+BOOL CViewerApp::OnIdle(LONG lCount)
+{
+    if (lCount == 0) {
+        CWinApp::OnIdle(lCount);
+        return TRUE; // one more pass, unless input comes first
+    }
+    if (CMainFrame* pFrame = static_cast<CMainFrame*>(m_pMainWnd))
+        pFrame->m_wndView.WarmNeighbourGlyphs();
+    return FALSE;
+}
+
 void CViewerApp::OnAppAbout()
 {
     CAboutDlg dlg;

@@ -6,6 +6,9 @@ class CViewerApp : public CWinApp {
 public:
     CViewerApp();
     BOOL InitInstance() override;
+    // After the bars and panes are brought up to date, once: the glyphs that
+    // a step from the one just painted will need.
+    BOOL OnIdle(LONG lCount) override;
 
     // 1 exactly while Copy closes the clipboard, so that the notification of
     // our own copy is not pasted straight back.

@@ -1,8 +1,9 @@
-// Start-up time of quelvan against a bare window program, measured in the same
-// run: each is started several times, alternately, and the medians and their
-// ratio are printed.
+// Start-up time of quelvan against baseline programs (the same window in
+// straight Win32 code, a bare window), measured in the same run: each is
+// started several times, in turn, and the medians and the ratios of the first
+// program's median to each other's are printed.
 //
-//     startup_bench quelvan.exe bench_bare_window.exe [runs]
+//     startup_bench quelvan.exe baseline.exe... [runs]
 //
 // Both run from copies in a scratch folder, so that nothing they write beside
 // themselves lands in the build tree.
@@ -16,6 +17,7 @@
 #include "Timing.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -124,11 +126,18 @@ void RemoveFolder(const std::string& folder)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: startup_bench quelvan.exe bare_window.exe [runs]\n");
+    std::vector<std::string> paths;
+    int runs = 15;
+    for (int i = 1; i < argc; ++i) {
+        if (std::isdigit(static_cast<unsigned char>(argv[i][0])))
+            runs = std::max(1, std::atoi(argv[i]));
+        else
+            paths.push_back(argv[i]);
+    }
+    if (paths.size() < 2) {
+        std::fprintf(stderr, "usage: startup_bench quelvan.exe baseline.exe... [runs]\n");
         return 2;
     }
-    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 15;
 
     char temp[MAX_PATH];
     ::GetTempPathA(sizeof temp, temp);
@@ -137,12 +146,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create %s\n", folder.c_str());
         return 1;
     }
-    Program programs[2];
-    for (int i = 0; i < 2; ++i) {
-        programs[i].name = FileName(argv[i + 1]);
+    std::vector<Program> programs(paths.size());
+    for (size_t i = 0; i < paths.size(); ++i) {
+        programs[i].name = FileName(paths[i]);
         programs[i].path = folder + "\\" + programs[i].name;
-        if (!::CopyFileA(argv[i + 1], programs[i].path.c_str(), FALSE)) {
-            std::fprintf(stderr, "cannot copy %s\n", argv[i + 1]);
+        if (!::CopyFileA(paths[i].c_str(), programs[i].path.c_str(), FALSE)) {
+            std::fprintf(stderr, "cannot copy %s\n", paths[i].c_str());
             RemoveFolder(folder);
             return 1;
         }
@@ -162,7 +171,7 @@ int main(int argc, char** argv)
     }
     RemoveFolder(folder);
 
-    std::printf("start-up: launch to first painted main window, %d runs each, alternating\n", runs);
+    std::printf("start-up: launch to first painted main window, %d runs each, in turn\n", runs);
     bool ok = true;
     for (const Program& program : programs) {
         const auto [lo, hi] = std::minmax_element(program.times.begin(), program.times.end());
@@ -174,9 +183,11 @@ int main(int argc, char** argv)
             ok = false;
         }
     }
-    const double bare = Median(programs[1].times);
-    if (bare > 0)
-        std::printf("  ratio %s / %s: %.2f\n", programs[0].name.c_str(), programs[1].name.c_str(),
-                    Median(programs[0].times) / bare);
+    for (size_t i = 1; i < programs.size(); ++i) {
+        const double baseline = Median(programs[i].times);
+        if (baseline > 0)
+            std::printf("  ratio %s / %s: %.2f\n", programs[0].name.c_str(), programs[i].name.c_str(),
+                        Median(programs[0].times) / baseline);
+    }
     return ok ? 0 : 1;
 }

@@ -138,6 +138,30 @@ Samples Measure(CMainFrame& frame, int roundTrips)
     return s;
 }
 
+// The program's idle time after a step, untimed: the bars' update, then the
+// warming of the glyphs beside the one just painted.
+void Idle()
+{
+    for (LONG count = 0; theApp.OnIdle(count); ++count) {
+    }
+}
+
+// Through glyphs never drawn at this size, one way, with the program's idle
+// time between the steps: forward from the first character, or back from the
+// last.
+std::vector<double> MeasureWarmedFirstPass(CMainFrame& frame, bool forward)
+{
+    std::vector<double> times;
+    int unmoved = 0;
+    const CTextCursor& cursor = frame.m_wndView.GetCursor();
+    Idle();
+    while (forward ? cursor.HasNext() : cursor.HasPrev()) {
+        TimeStep(frame, forward, times, unmoved);
+        Idle();
+    }
+    return times;
+}
+
 void PrintLine(const char* what, const std::vector<double>& v)
 {
     std::printf("  %-18s median %7.3f  p90 %7.3f  p99 %7.3f  max %7.3f ms  (%zu)\n", what, Percentile(v, 0.5),
@@ -198,6 +222,15 @@ int main(int argc, char** argv)
         std::printf("  ratio step / blank repaint (medians): %.2f\n",
                     Percentile(s.steps, 0.5) / Percentile(s.blank, 0.5));
         unmoved += s.unmoved;
+
+        // With the program's idle-time warming, at sizes a few pixels smaller
+        // (so that every glyph is new again): forward, then back from the end.
+        SizeViewTo(frame, wanted.cx - 2, wanted.cy - 2);
+        frame.m_wndView.SetText(text.c_str());
+        wine_test::PumpMessages();
+        PrintLine("first pass, warmed", MeasureWarmedFirstPass(frame, true));
+        SizeViewTo(frame, wanted.cx - 4, wanted.cy - 4);
+        PrintLine("first back, warmed", MeasureWarmedFirstPass(frame, false));
     }
     if (unmoved)
         std::printf("%d step(s) did not move the cursor\n", unmoved);

@@ -38,6 +38,35 @@ private:
     HDC m_hDC;
 };
 
+// A memory context like hDC's with a small bitmap of its own selected, for
+// drawing that is never shown; all of it is deleted on scope exit.
+class CScratchDC {
+public:
+    explicit CScratchDC(HDC hDC)
+        : m_hDC(::CreateCompatibleDC(hDC)), m_hBitmap(::CreateCompatibleBitmap(hDC, 16, 16)),
+          m_hOld(m_hDC && m_hBitmap ? ::SelectObject(m_hDC, m_hBitmap) : nullptr)
+    {
+    }
+    ~CScratchDC()
+    {
+        if (m_hOld)
+            ::SelectObject(m_hDC, m_hOld);
+        if (m_hBitmap)
+            ::DeleteObject(m_hBitmap);
+        if (m_hDC)
+            ::DeleteDC(m_hDC);
+    }
+    CScratchDC(const CScratchDC&) = delete;
+    CScratchDC& operator=(const CScratchDC&) = delete;
+    // Null unless the context and its bitmap are both there.
+    operator HDC() const { return m_hOld ? m_hDC : nullptr; }
+
+private:
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+};
+
 class CFont {
 public:
     CFont() = default;

@@ -1,6 +1,7 @@
 #include "ToolBar.h"
 
 #include "CommandRow.h"
+#include "Dpi.h"
 #include "FrameWnd.h"
 #include "afxres.h"
 
@@ -145,14 +146,24 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
         ::DeleteObject(hbm);
         return FALSE;
     }
+    const int images = bm.bmWidth / cx;
+    const SIZE scaled{AfxScaleToDpi(cx), AfxScaleToDpi(cy)};
+    if (scaled.cx != cx || scaled.cy != cy) {
+        HBITMAP hbmScaled = AfxScaleImageStrip(hbm, images, SIZE{cx, cy}, scaled);
+        ::DeleteObject(hbm);
+        if (!hbmScaled)
+            return FALSE;
+        hbm = hbmScaled;
+    }
     if (m_hbmImages)
         ::DeleteObject(m_hbmImages);
     m_hbmImages = hbm;
 
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(cx, cy));
-    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(cx + 7, cy + 7));
+    const int padding = AfxScaleToDpi(7);
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(scaled.cx, scaled.cy));
+    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(scaled.cx + padding, scaled.cy + padding));
     TBADDBITMAP add{nullptr, reinterpret_cast<UINT_PTR>(hbm)};
-    if (SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(bm.bmWidth / cx), reinterpret_cast<LPARAM>(&add)) < 0)
+    if (SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(images), reinterpret_cast<LPARAM>(&add)) < 0)
         return FALSE;
     int image = 0;
     for (int i = 0; i < count; ++i) {

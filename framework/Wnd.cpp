@@ -1,5 +1,6 @@
 #include "Wnd.h"
 
+#include "OleDropTarget.h"
 #include "WinApp.h"
 
 #include <set>
@@ -98,6 +99,8 @@ void CWnd::DetachAfterDestroy()
 LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCDESTROY) {
+        if (m_pDropTarget)
+            m_pDropTarget->Revoke(); // OLE must not call into a window that is gone
         LRESULT result = ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
         DetachAfterDestroy();
         return result;

@@ -5,6 +5,8 @@
 #include "CmdTarget.h"
 #include "String.h"
 
+class COleDropTarget;
+
 class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
@@ -14,6 +16,7 @@ public:
 
     HWND m_hWnd = nullptr;
     operator HWND() const { return m_hWnd; }
+    COleDropTarget* m_pDropTarget = nullptr; // revoked when the window is destroyed
 
     // The object bound to hWnd, or null.
     static CWnd* FromHandlePermanent(HWND hWnd);

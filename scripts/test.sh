@@ -12,6 +12,7 @@ ctest --preset native
 
 cmake --preset cross >/dev/null
 cmake --build --preset cross
+cmake --build --preset cross --target package >/dev/null
 
 source scripts/xvfb-env.sh
 source scripts/wine-env.sh

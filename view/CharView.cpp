@@ -68,15 +68,15 @@ int CCharView::OnCreate(LPCREATESTRUCTA lpcs)
 {
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
-    // Dropped text is not taken yet: the view registers no drop target.
+    m_dropTarget.Register(this); // without it the view takes no drops, silently
     return 0;
 }
 
-LOGFONTA CCharView::GlyphFont(int cx, int cy) const
+LOGFONTA CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const
 {
     LOGFONTA lf{};
     lf.lfHeight = cy; // positive: the character cell is the window's height
-    lf.lfWidth = m_cursor.CurrentWidth() == 2 ? cx / 2 : cx;
+    lf.lfWidth = cursor.CurrentWidth() == 2 ? cx / 2 : cx;
     lf.lfCharSet = SHIFTJIS_CHARSET;
     lf.lfPitchAndFamily = FF_MODERN | DEFAULT_PITCH;
     if (const CMainFrame* pFrame = static_cast<const CMainFrame*>(AfxGetMainWnd())) {
@@ -106,6 +106,34 @@ void CCharView::OnPaint()
         return;
     CSelectObject select(dc, font);
     dc.TextOut(0, 0, reinterpret_cast<const char*>(m_cursor.Current()), m_cursor.CurrentWidth());
+    m_bWarmPending = true;
+}
+
+bool CCharView::WarmNeighbourGlyphs()
+{
+    if (!m_bWarmPending)
+        return false;
+    m_bWarmPending = false;
+    // A glyph this large takes the rasterizer longer than a frame the first
+    // time; drawn once into a scratch context, it is cached for the real paint.
+    RECT rc;
+    GetWindowRect(&rc);
+    CClientDC dcView(this);
+    CScratchDC dc(dcView);
+    if (!dc)
+        return true;
+    for (const bool forward : {true, false}) {
+        CTextCursor neighbour = m_cursor;
+        if (!(forward ? neighbour.StepForward() : neighbour.StepBack()))
+            continue;
+        const LOGFONTA lf = GlyphFontFor(neighbour, rc.right - rc.left, rc.bottom - rc.top);
+        CFont font;
+        if (!font.CreateFontIndirect(&lf))
+            continue;
+        CSelectObject select(dc, font);
+        ::TextOutA(dc, 0, 0, reinterpret_cast<const char*>(neighbour.Current()), neighbour.CurrentWidth());
+    }
+    return true;
 }
 
 void CCharView::OnLButtonDblClk(UINT nFlags, POINT point)

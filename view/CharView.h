@@ -1,6 +1,7 @@
 // CCharView: the child window that draws the current character of its text as
 // one glyph filling the window, and carries out the character commands.
 #pragma once
+#include "../exchange/TextDropTarget.h"
 #include "../framework/Framework.h"
 #include "TextCursor.h"
 
@@ -26,7 +27,13 @@ public:
 
     // The font that draws the current character in a window whose outer
     // size is cx by cy, for the frame's face and options.
-    LOGFONTA GlyphFont(int cx, int cy) const;
+    LOGFONTA GlyphFont(int cx, int cy) const { return GlyphFontFor(m_cursor, cx, cy); }
+
+    // Once the program is idle after a glyph was painted: draws the characters
+    // on either side of it once, off screen, in the fonts they will be drawn
+    // in, so that a step either way finds its glyph already rasterized.
+    // Does nothing (and returns false) until the next paint.
+    bool WarmNeighbourGlyphs();
 
 protected:
     int OnCreate(LPCREATESTRUCTA lpcs);
@@ -38,5 +45,10 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
+private:
+    LOGFONTA GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const;
+    bool m_bWarmPending = false; // a glyph was painted; its neighbours are not warmed yet
+
+    CTextDropTarget m_dropTarget; // text dropped on the view
     CTextCursor m_cursor;
 };

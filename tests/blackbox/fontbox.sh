@@ -4,13 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 
 start_app
-view_rect
-xdotool mousemove $((VX + VW / 2)) $((VY + VH / 2)) click --repeat 2 --delay 60 1
-until_ok dialog_open || fail "double-click did not open the input dialog"
-xdotool type --delay 40 'WM'
-xdotool key Return
-until_ok dialog_closed || fail "Enter did not close the dialog"
-sleep 0.3
+enter_text 'WM'
 shot first-face
 position=$(probe status 1)
 [ "$(probe fontbox-sel)" = 0 ] || fail "the top face is not selected at start"
@@ -19,8 +13,8 @@ position=$(probe status 1)
 rect B fontbox-rect
 xdotool mousemove $((B_X + B_W / 2)) $((B_Y + 10)) click 1
 sleep 0.5
-rect C client-rect
-screen fontbox-open "$C_X" "$C_Y" "$C_W" 200
+rect F frame-rect
+screen fontbox-open "$F_X" "$F_Y" "$F_W" "$F_H"
 
 # The keyboard in the open list: the next face, shown at once.
 xdotool key Down

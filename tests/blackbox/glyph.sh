@@ -8,13 +8,7 @@ shot empty
 read -r W H _ _ < <(ink empty)
 [ "$W" -le 2 ] || fail "an empty text should show a blank view (ink ${W}x${H})"
 
-view_rect
-xdotool mousemove $((VX + VW / 2)) $((VY + VH / 2)) click --repeat 2 --delay 60 1
-until_ok dialog_open || fail "double-click did not open the input dialog"
-xdotool type --delay 40 'WM'
-xdotool key Return
-until_ok dialog_closed || fail "Enter did not close the dialog"
-sleep 0.3
+enter_text 'WM'
 
 shot first
 read -r W H _ _ < <(ink first)

@@ -48,6 +48,18 @@ stop_app() {
     fail "the program did not end after its window was closed"
 }
 
+# enter_text TEXT: types TEXT into the input dialog, opened by a double-click
+# on the view, and closes it with Enter.
+enter_text() {
+    view_rect
+    xdotool mousemove $((VX + VW / 2)) $((VY + VH / 2)) click --repeat 2 --delay 60 1
+    until_ok dialog_open || fail "double-click did not open the input dialog"
+    xdotool type --delay 40 "$1"
+    xdotool key Return
+    until_ok dialog_closed || fail "Enter did not close the dialog"
+    sleep 0.3
+}
+
 # The view's client area on screen: sets VX VY VW VH.
 view_rect() { read -r VX VY VW VH < <(probe view-rect); }
 
@@ -96,3 +108,34 @@ drag() {
 
 # cpu_ticks: processor time the program has used, in clock ticks.
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
+
+# The other program of the clipboard tests (tests/tools/cliptool.cpp), built beside the probe.
+CLIPTOOL=$(dirname "$PROBE")/cliptool.exe
+cliptool() { wine "$CLIPTOOL" "$@" </dev/null 2>/dev/null; }
+
+# pos_is TEXT: the position pane shows TEXT ("  1 /   3").
+pos_is() { [ "$(probe status 1)" = "$(sjis "$1")" ]; }
+
+# log NAME: what a background cliptool wrote to $OUT/NAME.log.
+log() { tr -d '\r' < "$OUT/$1.log"; }
+draws() { log "$1" | grep -c '^draw' || true; }
+logged() { log "$1" | grep -qx "$2"; }
+
+# start_viewer NAME [HANG_S]: another clipboard viewer joins the chain (in front
+# of every viewer so far); sets NAME to its window handle. Viewers leave the
+# chain and end with the test, however it ends.
+VIEWERS=() VIEWER_PIDS=()
+start_viewer() {
+    local name=$1
+    wine "$CLIPTOOL" viewer ${2:-} </dev/null >"$OUT/$name.log" 2>/dev/null &
+    VIEWER_PIDS+=($!)
+    until_ok grep -q '^hwnd' "$OUT/$name.log" || fail "viewer $name did not start"
+    printf -v "$name" %s "$(log "$name" | sed -n 's/^hwnd //p')"
+    VIEWERS+=("${!name}")
+}
+quit_viewers() {
+    local h
+    for h in "${VIEWERS[@]}"; do cliptool quit "$h" || true; done
+    wait "${VIEWER_PIDS[@]}" 2>/dev/null || true
+}
+trap quit_viewers EXIT

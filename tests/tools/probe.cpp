@@ -17,6 +17,7 @@
 //   probe client-rect            screen rectangle of the main window's client area: x y w h
 //   probe tooltip                text of the visible tooltip (hex), or "none"
 //   probe ids                    the toolbar's item ids, in order
+//   probe button ID              "enabled" or "disabled": the toolbar button of command ID
 //   probe clip-set HEX           puts these bytes on the clipboard as CF_TEXT
 //   probe clip-get               prints the clipboard's CF_TEXT as hex, or "none"
 //   probe exstyle                the main window's extended style, in hex
@@ -32,6 +33,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "HexBytes.h"
 
 namespace {
 
@@ -166,11 +169,7 @@ BOOL CALLBACK FindTooltip(HWND hWnd, LPARAM lParam)
 
 int SetClipboard(const char* hex)
 {
-    std::string bytes;
-    for (size_t i = 0; hex[i] && hex[i + 1]; i += 2) {
-        char pair[3] = {hex[i], hex[i + 1], 0};
-        bytes.push_back(static_cast<char>(std::strtoul(pair, nullptr, 16)));
-    }
+    const std::string bytes = BytesFromHex(hex);
     HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
     char* p = static_cast<char*>(::GlobalLock(h));
     std::memcpy(p, bytes.c_str(), bytes.size() + 1);
@@ -288,6 +287,10 @@ int main(int argc, char** argv)
             std::printf("%s%d", i ? " " : "", b.idCommand);
         }
         std::printf("\n");
+    } else if (cmd == "button" && argc > 2) {
+        HWND hBar = FindProgramWindow(hFrame, TOOLBARCLASSNAMEA, 0xE800);
+        const LRESULT state = ::SendMessageA(hBar, TB_GETSTATE, std::strtoul(argv[2], nullptr, 0), 0);
+        std::printf("%s\n", state >= 0 && (state & TBSTATE_ENABLED) ? "enabled" : "disabled");
     } else if (cmd == "float-rect") {
         HWND hFloat = FloatingWindow(hFrame);
         if (!hFloat) {

@@ -270,3 +270,24 @@ TEST_F(FrameTest, SmallIconIsDrawnAtTheSmallIconSize)
     ::DeleteObject(info.hbmMask);
     EXPECT_EQ(bm.bmWidth, ::GetSystemMetrics(SM_CXSMICON));
 }
+
+TEST_F(FrameTest, WarmingTheNeighbourGlyphsChangesNothingAndRunsOncePerPaint)
+{
+    view->SetText(Sjis("あいう").c_str());
+    view->NextChar();
+    view->UpdateWindow();
+    const int ink = InkPixels(view->m_hWnd);
+    // The loop's idle passes: the bars first, then the warming, then no more.
+    EXPECT_TRUE(theApp.OnIdle(0));
+    EXPECT_FALSE(theApp.OnIdle(1));
+    EXPECT_FALSE(view->WarmNeighbourGlyphs()) << "warmed again without a new paint";
+    EXPECT_EQ(view->GetIndex(), 1);
+    EXPECT_FALSE(::GetUpdateRect(view->m_hWnd, nullptr, FALSE));
+    EXPECT_EQ(InkPixels(view->m_hWnd), ink);
+
+    // A one-character text has no neighbours to warm.
+    view->SetText("a");
+    view->UpdateWindow();
+    EXPECT_TRUE(view->WarmNeighbourGlyphs());
+    EXPECT_EQ(view->GetIndex(), 0);
+}
