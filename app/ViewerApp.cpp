@@ -66,9 +66,14 @@ void CViewerApp::OnAppAbout()
 
 void CViewerApp::OnFileNew()
 {
-    // Another copy of the program, in a process of its own.
+    // Another copy of the program, in a process of its own. The shell is
+    // loaded only here: linked in, it would cost every start-up its loading.
     char path[MAX_PATH];
     if (!::GetModuleFileNameA(nullptr, path, sizeof path))
         return;
-    ::ShellExecuteA(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
+    HMODULE hShell = ::LoadLibraryA("shell32.dll");
+    const auto pfnShellExecute = reinterpret_cast<decltype(&::ShellExecuteA)>(
+        hShell ? reinterpret_cast<void*>(::GetProcAddress(hShell, "ShellExecuteA")) : nullptr);
+    if (pfnShellExecute) // the shell stays loaded: what it started may still need it
+        pfnShellExecute(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
 }
