@@ -1,9 +1,12 @@
 // Time of one step through the text: ID_NEXT_CHAR (ID_PREV_CHAR on the way
 // back) sent to the real frame, then the view painted with UpdateWindow. Taken
-// in process for a 1920x1080 and a 3840x2160 view, against plain repaints
-// (InvalidateRect + UpdateWindow) of a blank window of the same client size;
-// the two are timed in alternating rounds so that a change in the machine's
-// load touches both.
+// in process for a 1920x1080 and a 3840x2160 view, against the least a
+// program must do to show the same glyph: a window of the same client size
+// whose paint creates the same font and draws the glyph (InvalidateRect +
+// UpdateWindow). Both are timed for glyphs drawn before (in alternating
+// rounds, so that a change in the machine's load touches both) and for glyphs
+// never drawn at that size; and quelvan once more with its idle-time warming
+// of the glyphs beside the one shown, both ways.
 //
 //     step_bench [round trips]
 //
@@ -60,16 +63,37 @@ SIZE SizeViewTo(CMainFrame& frame, int cx, int cy)
     return SizeOf(rcView);
 }
 
-// A blank popup window laid exactly over the view's client area, hidden.
-HWND CreateBlankWindow(const CCharView& view)
+// The minimal program's glyph: its font and its two bytes.
+struct MinimalGlyph {
+    LOGFONTA lf{};
+    const char* bytes = nullptr;
+} g_minimal;
+
+LRESULT CALLBACK MinimalProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_PAINT)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    PAINTSTRUCT ps;
+    HDC hdc = ::BeginPaint(hWnd, &ps);
+    HFONT hFont = ::CreateFontIndirectA(&g_minimal.lf);
+    HGDIOBJ old = ::SelectObject(hdc, hFont);
+    ::TextOutA(hdc, 0, 0, g_minimal.bytes, 2);
+    ::SelectObject(hdc, old);
+    ::DeleteObject(hFont);
+    ::EndPaint(hWnd, &ps);
+    return 0;
+}
+
+// The minimal program's window, laid exactly over the view's client area, hidden.
+HWND CreateMinimalWindow(const CCharView& view)
 {
     static const ATOM atom = [] {
         WNDCLASSA wc{};
         wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.lpfnWndProc = MinimalProc;
         wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = "BlankWindow";
+        wc.lpszClassName = "MinimalGlyph";
         return ::RegisterClassA(&wc);
     }();
     RECT rc;
@@ -80,10 +104,23 @@ HWND CreateBlankWindow(const CCharView& view)
                              nullptr, ::GetModuleHandleA(nullptr), nullptr);
 }
 
+// The minimal program draws the character at index i (every character of the
+// text is double-byte).
+void TimeMinimalDraw(HWND hWnd, const CString& text, int i, std::vector<double>& times)
+{
+    g_minimal.bytes = text.GetString() + 2 * i;
+    const double start = NowMs();
+    ::InvalidateRect(hWnd, nullptr, TRUE);
+    ::UpdateWindow(hWnd);
+    times.push_back(NowMs() - start);
+    LookAtQueue();
+}
+
 struct Samples {
     std::vector<double> firstPass; // each glyph's first drawing at this size
     std::vector<double> steps;
-    std::vector<double> blank;
+    std::vector<double> minimalFirst; // the minimal program, glyphs new to it
+    std::vector<double> minimal;      // the minimal program, glyphs drawn before
     int unmoved = 0; // steps that did not move the cursor (so painted nothing)
 };
 
@@ -108,7 +145,8 @@ void TimeStep(CMainFrame& frame, bool& forward, std::vector<double>& times, int&
 Samples Measure(CMainFrame& frame, int roundTrips)
 {
     CCharView& view = frame.m_wndView;
-    const int stepsPerRoundTrip = 2 * (view.GetCount() - 1);
+    const int count = view.GetCount();
+    const int stepsPerRoundTrip = 2 * (count - 1);
     Samples s;
     bool forward = true;
 
@@ -116,24 +154,30 @@ Samples Measure(CMainFrame& frame, int roundTrips)
     while (view.GetCursor().HasNext())
         TimeStep(frame, forward, s.firstPass, s.unmoved);
 
-    HWND hBlank = CreateBlankWindow(view);
+    // The minimal program: once through glyphs new to this process (a size
+    // a few pixels smaller), then in rounds against quelvan's steps.
+    RECT rc;
+    view.GetWindowRect(&rc);
+    const SIZE outer = SizeOf(rc);
+    HWND hMinimal = CreateMinimalWindow(view);
+    ::ShowWindow(hMinimal, SW_SHOWNA);
+    wine_test::PumpMessages();
+    g_minimal.lf = view.GlyphFont(outer.cx - 6, outer.cy - 6);
+    for (int i = 0; i < count; ++i)
+        TimeMinimalDraw(hMinimal, view.GetText(), i, s.minimalFirst);
+    g_minimal.lf = view.GlyphFont(outer.cx, outer.cy);
     for (int round = 0; round < roundTrips; ++round) {
-        ::ShowWindow(hBlank, SW_SHOWNA);
+        ::ShowWindow(hMinimal, SW_SHOWNA);
         wine_test::PumpMessages();
-        for (int i = 0; i < stepsPerRoundTrip; ++i) {
-            const double start = NowMs();
-            ::InvalidateRect(hBlank, nullptr, TRUE);
-            ::UpdateWindow(hBlank);
-            s.blank.push_back(NowMs() - start);
-            LookAtQueue();
-        }
-        ::ShowWindow(hBlank, SW_HIDE);
+        for (int i = 0; i < stepsPerRoundTrip; ++i)
+            TimeMinimalDraw(hMinimal, view.GetText(), i < count ? i : stepsPerRoundTrip - i, s.minimal);
+        ::ShowWindow(hMinimal, SW_HIDE);
         wine_test::PumpMessages();
         // Back to the start and forward again (or the other way round).
         for (int i = 0; i < stepsPerRoundTrip; ++i)
             TimeStep(frame, forward, s.steps, s.unmoved);
     }
-    ::DestroyWindow(hBlank);
+    ::DestroyWindow(hMinimal);
     wine_test::PumpMessages();
     return s;
 }
@@ -217,10 +261,13 @@ int main(int argc, char** argv)
 
         const Samples s = Measure(frame, roundTrips);
         PrintLine("first pass", s.firstPass);
+        PrintLine("minimal, first", s.minimalFirst);
+        std::printf("  ratio first pass / minimal, first (medians): %.2f\n",
+                    Percentile(s.firstPass, 0.5) / Percentile(s.minimalFirst, 0.5));
         PrintLine("step", s.steps);
-        PrintLine("blank repaint", s.blank);
-        std::printf("  ratio step / blank repaint (medians): %.2f\n",
-                    Percentile(s.steps, 0.5) / Percentile(s.blank, 0.5));
+        PrintLine("minimal, drawn", s.minimal);
+        std::printf("  ratio step / minimal, drawn (medians): %.2f\n",
+                    Percentile(s.steps, 0.5) / Percentile(s.minimal, 0.5));
         unmoved += s.unmoved;
 
         // With the program's idle-time warming, at sizes a few pixels smaller
