@@ -1,24 +1,21 @@
 #include "Dpi.h"
 
+#include "Gdi.h"
+
 HBITMAP AfxScaleImageStrip(HBITMAP hbm, int images, SIZE from, SIZE to)
 {
-    HDC hdcScreen = ::GetDC(nullptr);
-    HDC hdcFrom = ::CreateCompatibleDC(hdcScreen);
-    HDC hdcTo = ::CreateCompatibleDC(hdcScreen);
-    HBITMAP hbmTo = ::CreateCompatibleBitmap(hdcScreen, images * to.cx, to.cy);
-    if (hdcFrom && hdcTo && hbmTo) {
-        HGDIOBJ oldFrom = ::SelectObject(hdcFrom, hbm);
-        HGDIOBJ oldTo = ::SelectObject(hdcTo, hbmTo);
-        ::SetStretchBltMode(hdcTo, COLORONCOLOR);
-        for (int i = 0; i < images; ++i)
-            ::StretchBlt(hdcTo, i * to.cx, 0, to.cx, to.cy, hdcFrom, i * from.cx, 0, from.cx, from.cy, SRCCOPY);
-        ::SelectObject(hdcTo, oldTo);
-        ::SelectObject(hdcFrom, oldFrom);
+    CClientDC screen(static_cast<HWND>(nullptr));
+    CMemoryDC dcFrom(screen), dcTo(screen);
+    HBITMAP hbmTo = screen ? ::CreateCompatibleBitmap(screen, images * to.cx, to.cy) : nullptr;
+    if (!dcFrom || !dcTo || !hbmTo) {
+        if (hbmTo)
+            ::DeleteObject(hbmTo);
+        return nullptr;
     }
-    if (hdcTo)
-        ::DeleteDC(hdcTo);
-    if (hdcFrom)
-        ::DeleteDC(hdcFrom);
-    ::ReleaseDC(nullptr, hdcScreen);
-    return hbmTo;
+    CSelectObject selectFrom(dcFrom, hbm);
+    CSelectObject selectTo(dcTo, hbmTo);
+    ::SetStretchBltMode(dcTo, COLORONCOLOR);
+    for (int i = 0; i < images; ++i)
+        ::StretchBlt(dcTo, i * to.cx, 0, to.cx, to.cy, dcFrom, i * from.cx, 0, from.cx, from.cy, SRCCOPY);
+    return hbmTo; // selected out of dcTo when selectTo goes, before the context is deleted
 }

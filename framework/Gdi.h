@@ -20,10 +20,12 @@ private:
     HDC m_hDC;
 };
 
-// A window's client-area context, released on scope exit; null when none could be had.
+// A window's client-area context (the screen's for a null window), released
+// on scope exit; null when none could be had.
 class CClientDC {
 public:
-    explicit CClientDC(const CWnd* pWnd) : m_hWnd(pWnd->m_hWnd), m_hDC(::GetDC(m_hWnd)) {}
+    explicit CClientDC(const CWnd* pWnd) : CClientDC(pWnd->m_hWnd) {}
+    explicit CClientDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
     ~CClientDC()
     {
         if (m_hDC)
@@ -38,33 +40,62 @@ private:
     HDC m_hDC;
 };
 
+// A memory context like hDC's, deleted on scope exit; null when none could be had.
+class CMemoryDC {
+public:
+    explicit CMemoryDC(HDC hDC) : m_hDC(::CreateCompatibleDC(hDC)) {}
+    ~CMemoryDC()
+    {
+        if (m_hDC)
+            ::DeleteDC(m_hDC);
+    }
+    CMemoryDC(const CMemoryDC&) = delete;
+    CMemoryDC& operator=(const CMemoryDC&) = delete;
+    operator HDC() const { return m_hDC; }
+
+private:
+    HDC m_hDC;
+};
+
+// Selects an object into a context and selects the replaced one back on scope exit.
+class CSelectObject {
+public:
+    CSelectObject(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(::SelectObject(hDC, hObject)) {}
+    ~CSelectObject() { ::SelectObject(m_hDC, m_hOld); }
+    CSelectObject(const CSelectObject&) = delete;
+    CSelectObject& operator=(const CSelectObject&) = delete;
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
+};
+
 // A memory context like hDC's with a small bitmap of its own selected, for
 // drawing that is never shown; all of it is deleted on scope exit.
 class CScratchDC {
 public:
     explicit CScratchDC(HDC hDC)
-        : m_hDC(::CreateCompatibleDC(hDC)), m_hBitmap(::CreateCompatibleBitmap(hDC, 16, 16)),
-          m_hOld(m_hDC && m_hBitmap ? ::SelectObject(m_hDC, m_hBitmap) : nullptr)
+        : m_dc(hDC), m_bitmap{::CreateCompatibleBitmap(hDC, 16, 16)}, m_select(m_dc, m_bitmap.h)
     {
-    }
-    ~CScratchDC()
-    {
-        if (m_hOld)
-            ::SelectObject(m_hDC, m_hOld);
-        if (m_hBitmap)
-            ::DeleteObject(m_hBitmap);
-        if (m_hDC)
-            ::DeleteDC(m_hDC);
     }
     CScratchDC(const CScratchDC&) = delete;
     CScratchDC& operator=(const CScratchDC&) = delete;
     // Null unless the context and its bitmap are both there.
-    operator HDC() const { return m_hOld ? m_hDC : nullptr; }
+    operator HDC() const { return m_bitmap.h ? static_cast<HDC>(m_dc) : nullptr; }
 
 private:
-    HDC m_hDC;
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
+    struct Bitmap {
+        HBITMAP h;
+        ~Bitmap()
+        {
+            if (h)
+                ::DeleteObject(h);
+        }
+    };
+    // Gone in reverse order: the selection is undone, then the bitmap deleted, then the context.
+    CMemoryDC m_dc;
+    Bitmap m_bitmap;
+    CSelectObject m_select;
 };
 
 class CFont {
@@ -91,15 +122,3 @@ private:
     HFONT m_hObject = nullptr;
 };
 
-// Selects an object into a context and selects the replaced one back on scope exit.
-class CSelectObject {
-public:
-    CSelectObject(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(::SelectObject(hDC, hObject)) {}
-    ~CSelectObject() { ::SelectObject(m_hDC, m_hOld); }
-    CSelectObject(const CSelectObject&) = delete;
-    CSelectObject& operator=(const CSelectObject&) = delete;
-
-private:
-    HDC m_hDC;
-    HGDIOBJ m_hOld;
-};
