@@ -86,11 +86,9 @@ void CMainFrame::OnDestroy()
         CFrameWnd::OnDestroy();
         return;
     }
-    settings::SavePlacement(theApp, *this);
-    settings::SaveOptionBits(theApp, m_nFlags);
     if (m_nFlags & FLAG_CLIPWATCH)
         LeaveClipboardChain();
-    settings::SaveFontSelection(theApp, m_wndToolBar.m_wndFontBox);
+    settings::SaveSettings(theApp, *this, m_nFlags, m_wndToolBar.m_wndFontBox);
     CFrameWnd::OnDestroy();
 }
 

@@ -51,11 +51,15 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool m_bCreated = false; // WM_CREATE built everything
+    bool m_bCreated = false;    // WM_CREATE built everything
+    bool m_bPasting = false;    // a paste is reading the clipboard
+    bool m_bPasteAgain = false; // the clipboard changed during that read
 
     // The clipboard viewer chain, while monitoring is on.
     void JoinClipboardChain();
     void LeaveClipboardChain();
+    // Hands the clipboard's text to the view, once.
+    void PasteClipboardText();
     // Sends a chain notice on to the next viewer, if any.
     void PassToNextViewer(UINT message, WPARAM wParam, LPARAM lParam) const;
     // The toolbar with the font box and the status bar with its panes, docked.

@@ -53,11 +53,31 @@ void CMainFrame::OnUpdateViewClipWatch(CCmdUI* pCmdUI)
 
 void CMainFrame::OnEditPaste()
 {
-    // A clipboard that another program holds open: this change is not taken.
-    if (!::IsClipboardFormatAvailable(CF_TEXT) || !::OpenClipboard(m_hWnd))
+    // A notice that arrives while we read (inside GetClipboardData, which may
+    // wait on the program that holds the data) must not read and close the
+    // clipboard under us: it asks for one more read once this one is done.
+    if (m_bPasting) {
+        m_bPasteAgain = true;
         return;
-    exchange::SetViewText(m_wndView, ::GetClipboardData(CF_TEXT));
-    ::CloseClipboard();
+    }
+    struct Reading {
+        bool& bPasting;
+        ~Reading() { bPasting = false; }
+    } reading{m_bPasting = true};
+    do {
+        m_bPasteAgain = false;
+        PasteClipboardText();
+    } while (m_bPasteAgain);
+}
+
+void CMainFrame::PasteClipboardText()
+{
+    if (!::IsClipboardFormatAvailable(CF_TEXT))
+        return;
+    // A clipboard that another program holds open: this change is not taken.
+    CClipboard clipboard(m_hWnd);
+    if (clipboard)
+        exchange::SetViewText(m_wndView, ::GetClipboardData(CF_TEXT));
 }
 
 void CMainFrame::OnUpdateEditPaste(CCmdUI* pCmdUI)
@@ -70,28 +90,22 @@ void CMainFrame::OnEditCopy()
     // The whole text with its terminator, in a block the clipboard can take.
     const CString& text = m_wndView.GetText();
     const size_t cb = static_cast<size_t>(text.GetLength()) + 1;
-    HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, cb);
-    void* p = hBlock ? ::GlobalLock(hBlock) : nullptr;
-    if (!p) {
-        // Nothing to hand over: the clipboard stays as it was.
-        if (hBlock)
-            ::GlobalFree(hBlock);
-        return;
+    CGlobalBlock block(cb);
+    {
+        CGlobalLock lock(block.Get());
+        if (!lock.Get())
+            return; // nothing to hand over: the clipboard stays as it was
+        std::memcpy(lock.Get(), text.GetString(), cb);
     }
-    std::memcpy(p, text.GetString(), cb);
-    ::GlobalUnlock(hBlock);
-
-    if (!::OpenClipboard(m_hWnd)) {
-        ::GlobalFree(hBlock);
+    CClipboard clipboard(m_hWnd);
+    if (!clipboard)
         return;
-    }
     // Once the clipboard has taken the block it is the clipboard's.
-    if (!::EmptyClipboard() || !::SetClipboardData(CF_TEXT, hBlock))
-        ::GlobalFree(hBlock);
-    // Heading the chain, we are notified of our own copy inside the close:
-    // the flag keeps that notice from pasting the text straight back.
+    if (::EmptyClipboard() && ::SetClipboardData(CF_TEXT, block.Get()))
+        block.Detach();
+    // Heading the chain, we are notified of our own copy inside the close.
     theApp.m_bSelfCopy = 1;
-    ::CloseClipboard();
+    clipboard.Close();
     theApp.m_bSelfCopy = 0;
 }
 
@@ -113,7 +127,10 @@ void CMainFrame::OnChangeCbChain(HWND hWndRemove, HWND hWndAfter)
 void CMainFrame::OnDrawClipboard()
 {
     CFrameWnd::OnDrawClipboard();
-    if (!theApp.m_bSelfCopy)
+    // Our own copy is not read back: not inside the close (while we head the
+    // chain), nor later, passed on by a viewer that heads it. A notice still
+    // on its way after monitoring was turned off reads nothing.
+    if ((m_nFlags & FLAG_CLIPWATCH) && !theApp.m_bSelfCopy && ::GetClipboardOwner() != m_hWnd)
         OnEditPaste();
     PassToNextViewer(WM_DRAWCLIPBOARD, 0, 0);
     // Paste's state follows the new content even while we are in the background.

@@ -3,9 +3,21 @@
 #include "../app/MainFrame.h"
 #include "ViewText.h"
 
+namespace {
+
+// Text is read only from a memory block: a source that offers it in another
+// medium alone has nothing the view can take.
+FORMATETC TextBlock()
+{
+    return FORMATETC{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+}
+
+} // namespace
+
 DROPEFFECT CTextDropTarget::OnDragEnter(CWnd*, COleDataObject* pDataObject, DWORD, POINT)
 {
-    return pDataObject->IsDataAvailable(CF_TEXT) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    FORMATETC block = TextBlock();
+    return pDataObject->IsDataAvailable(CF_TEXT, &block) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
 }
 
 DROPEFFECT CTextDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, POINT point)
@@ -13,19 +25,17 @@ DROPEFFECT CTextDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, 
     return OnDragEnter(pWnd, pDataObject, dwKeyState, point);
 }
 
-BOOL CTextDropTarget::OnDrop(CWnd*, COleDataObject* pDataObject, DROPEFFECT dropEffect, POINT)
+BOOL CTextDropTarget::OnDrop(CWnd*, COleDataObject* pDataObject, DROPEFFECT, POINT)
 {
-    const BOOL bCopy = (dropEffect & DROPEFFECT_COPY) != 0;
-    FORMATETC block{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    FORMATETC block = TextBlock();
     STGMEDIUM medium{};
-    if (!pDataObject->IsDataAvailable(CF_TEXT) || !pDataObject->GetData(CF_TEXT, &medium, &block))
-        return bCopy;
-    // The text is read only from a memory block; a careless source may hand
-    // another medium whatever was asked for.
+    if (!pDataObject->GetData(CF_TEXT, &medium, &block))
+        return FALSE; // nothing was taken
+    // A careless source may hand another medium whatever was asked for.
     const bool bBlock = medium.tymed == TYMED_HGLOBAL;
     CMainFrame* pFrame = static_cast<CMainFrame*>(AfxGetMainWnd());
     if (bBlock && pFrame)
         exchange::SetViewText(pFrame->m_wndView, medium.hGlobal);
     ::ReleaseStgMedium(&medium);
-    return bBlock;
+    return bBlock && pFrame;
 }

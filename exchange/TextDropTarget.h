@@ -5,10 +5,11 @@
 
 class CTextDropTarget : public COleDropTarget {
 public:
-    // The copy effect exactly while the data offers CF_TEXT, wherever the
-    // pointer is and whatever keys are held.
+    // The copy effect exactly while the data offers CF_TEXT in a memory
+    // block, wherever the pointer is and whatever keys are held.
     DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, POINT point) override;
     DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, POINT point) override;
-    // Hands the dropped text to the main frame's view.
+    // Hands the dropped text to the main frame's view; FALSE when nothing
+    // was taken.
     BOOL OnDrop(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropEffect, POINT point) override;
 };

@@ -1,18 +1,14 @@
 #include "ViewText.h"
 
-#include "BlockText.h"
+#include "../framework/Clipboard.h"
 
 namespace exchange {
 
 void SetViewText(CCharView& view, HGLOBAL hBlock)
 {
-    const char* p = hBlock ? static_cast<const char*>(::GlobalLock(hBlock)) : nullptr;
-    if (!p) {
-        view.SetText(nullptr);
-        return;
-    }
-    view.SetText(TextWithin(p, ::GlobalSize(hBlock)));
-    ::GlobalUnlock(hBlock);
+    // Read only within the block, and only as far as the view keeps.
+    CGlobalLock lock(hBlock);
+    view.SetText(static_cast<const char*>(lock.Get()), lock.GetSize());
 }
 
 } // namespace exchange

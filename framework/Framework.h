@@ -1,5 +1,6 @@
 // The framework layer: a thin C++ layer over Win32, the common controls and OLE.
 #pragma once
+#include "Clipboard.h"
 #include "CmdTarget.h"
 #include "ComboBoxEx.h"
 #include "ControlBar.h"

@@ -9,9 +9,9 @@ FORMATETC AnyMedium(CLIPFORMAT cfFormat)
 
 } // namespace
 
-BOOL COleDataObject::IsDataAvailable(CLIPFORMAT cfFormat) const
+BOOL COleDataObject::IsDataAvailable(CLIPFORMAT cfFormat, FORMATETC* pFormatEtc) const
 {
-    FORMATETC fe = AnyMedium(cfFormat);
+    FORMATETC fe = pFormatEtc ? *pFormatEtc : AnyMedium(cfFormat);
     return m_pDataObject->QueryGetData(&fe) == S_OK;
 }
 
@@ -42,6 +42,9 @@ void COleDropTarget::Revoke()
     if (!m_pWnd)
         return;
     ::RevokeDragDrop(m_pWnd->m_hWnd);
+    // A source may still hold a proxy of ours (our AddRef and Release do not
+    // keep us alive): cut it off, so that its calls fail rather than reach us.
+    ::CoDisconnectObject(&m_xDropTarget, 0);
     m_pWnd->m_pDropTarget = nullptr;
     m_pWnd = nullptr;
     HoldDragData(nullptr);

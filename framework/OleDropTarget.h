@@ -13,8 +13,9 @@ class COleDataObject {
 public:
     explicit COleDataObject(IDataObject* pDataObject) : m_pDataObject(pDataObject) {}
 
-    // Non-zero when the data can be had in this format, in any medium.
-    BOOL IsDataAvailable(CLIPFORMAT cfFormat) const;
+    // Non-zero when the data can be had in this format: in any medium, or as
+    // pFormatEtc asks.
+    BOOL IsDataAvailable(CLIPFORMAT cfFormat, FORMATETC* pFormatEtc = nullptr) const;
     // Fills pMedium (the caller releases it with ReleaseStgMedium); non-zero on
     // success. Without pFormatEtc, any medium will do.
     BOOL GetData(CLIPFORMAT cfFormat, STGMEDIUM* pMedium, FORMATETC* pFormatEtc = nullptr) const;

@@ -19,10 +19,11 @@ int ReadFontSelection(const CWinApp& app);
 // Restores the frame's stored placement (never minimized or maximized), or
 // gives it the default size when no intact placement is stored.
 void RestorePlacement(const CWinApp& app, CWnd& frame);
-// What the frame's destruction saves, each step on its own.
-void SavePlacement(const CWinApp& app, const CWnd& frame);
-void SaveOptionBits(const CWinApp& app, int nFlags);
-// The font box's selected position, when it has one.
-void SaveFontSelection(const CWinApp& app, const CComboBox& fontBox);
+// What the frame's destruction saves: its placement, the option bits and the
+// font box's selected position (when it has one), as one change of the file:
+// a process killed at any moment leaves the old file or the new one, whole,
+// with the file's other sections and keys. A file that cannot be replaced (a
+// read-only folder, a locked file) stays as it was.
+void SaveSettings(CWinApp& app, const CWnd& frame, int nFlags, const CComboBox& fontBox);
 
 } // namespace settings

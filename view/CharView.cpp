@@ -18,9 +18,9 @@ BEGIN_MESSAGE_MAP(CCharView, CWnd)
     ON_COMMAND(ID_INPUT_TEXT, OnInputText)
 END_MESSAGE_MAP()
 
-void CCharView::SetText(const char* text)
+void CCharView::SetText(const char* text, size_t cbText)
 {
-    m_cursor.Assign(text);
+    m_cursor.Assign(text, cbText);
     Invalidate(TRUE);
 }
 
@@ -100,11 +100,10 @@ void CCharView::OnPaint()
     GetWindowRect(&rc);
     POINT corners[2] = {{rc.left, rc.top}, {rc.right, rc.bottom}};
     dc.DPtoLP(corners, 2);
-    const LOGFONTA lf = GlyphFont(corners[1].x - corners[0].x, corners[1].y - corners[0].y);
-    CFont font;
-    if (!font.CreateFontIndirect(&lf))
+    HFONT hFont = m_fonts.Get(GlyphFont(corners[1].x - corners[0].x, corners[1].y - corners[0].y));
+    if (!hFont)
         return;
-    CSelectObject select(dc, font);
+    CSelectObject select(dc, hFont);
     dc.TextOut(0, 0, reinterpret_cast<const char*>(m_cursor.Current()), m_cursor.CurrentWidth());
     m_bWarmPending = true;
 }
@@ -126,11 +125,10 @@ bool CCharView::WarmNeighbourGlyphs()
         CTextCursor neighbour = m_cursor;
         if (!(forward ? neighbour.StepForward() : neighbour.StepBack()))
             continue;
-        const LOGFONTA lf = GlyphFontFor(neighbour, rc.right - rc.left, rc.bottom - rc.top);
-        CFont font;
-        if (!font.CreateFontIndirect(&lf))
+        HFONT hFont = m_fonts.Get(GlyphFontFor(neighbour, rc.right - rc.left, rc.bottom - rc.top));
+        if (!hFont)
             continue;
-        CSelectObject select(dc, font);
+        CSelectObject select(dc, hFont);
         ::TextOutA(dc, 0, 0, reinterpret_cast<const char*>(neighbour.Current()), neighbour.CurrentWidth());
     }
     return true;

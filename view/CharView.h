@@ -3,12 +3,14 @@
 #pragma once
 #include "../exchange/TextDropTarget.h"
 #include "../framework/Framework.h"
+#include "GlyphFonts.h"
 #include "TextCursor.h"
 
 class CCharView : public CWnd {
 public:
-    // Replaces the text (null empties it) and shows its first character.
-    void SetText(const char* text);
+    // Replaces the text (null empties it) and shows its first character;
+    // reads at most cbText bytes of it.
+    void SetText(const char* text, size_t cbText = static_cast<size_t>(-1));
     void NextChar();
     void PrevChar();
 
@@ -48,6 +50,7 @@ protected:
 private:
     LOGFONTA GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const;
     bool m_bWarmPending = false; // a glyph was painted; its neighbours are not warmed yet
+    CGlyphFonts m_fonts;         // what the glyphs are drawn in, shared by paint and warming
 
     CTextDropTarget m_dropTarget; // text dropped on the view
     CTextCursor m_cursor;

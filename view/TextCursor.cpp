@@ -11,25 +11,25 @@ bool IsLineBreakOrTab(char c)
 
 } // namespace
 
-void CTextCursor::Assign(const char* text)
+void CTextCursor::Assign(const char* text, size_t cbText)
 {
-    if (!text) {
-        m_strText.Empty();
-    } else {
-        size_t n = std::strlen(text);
-        char* out = m_strText.GetBuffer(static_cast<int>(n < 260 ? n : 260));
+    m_strText.Empty();
+    if (text) {
+        char* out = m_strText.GetBuffer(kMaxTextBytes + 1);
         int i = 0;
-        for (const char* p = text; *p && i < kMaxTextBytes; ++p) {
-            if (IsLineBreakOrTab(*p))
+        for (size_t n = 0; n < cbText && text[n] && i < kMaxTextBytes; ++n) {
+            const char c = text[n];
+            if (IsLineBreakOrTab(c))
                 continue;
-            if (mbcs::IsLeadByte(static_cast<unsigned char>(*p))) {
+            if (mbcs::IsLeadByte(static_cast<unsigned char>(c))) {
                 // The trail byte is copied unexamined; a lead byte with no
-                // trail byte before the terminator is not a character: drop it.
-                if (!p[1])
+                // trail byte before the end is not a character: drop it.
+                if (n + 1 >= cbText || !text[n + 1])
                     break;
-                out[i++] = *p++;
+                out[i++] = c;
+                ++n;
             }
-            out[i++] = *p;
+            out[i++] = text[n];
         }
         m_strText.ReleaseBuffer(i);
     }

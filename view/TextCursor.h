@@ -3,6 +3,8 @@
 #pragma once
 #include "../framework/String.h"
 
+#include <cstddef>
+
 class CTextCursor {
 public:
     // At most this many bytes are taken from a new text; a double-byte
@@ -11,8 +13,10 @@ public:
 
     // Replaces the text (null empties it): tab, CR and LF are dropped where they
     // stand as characters, the text is cut at the limit, and the cursor goes to
-    // the first character.
-    void Assign(const char* text);
+    // the first character. Reads text up to its terminator, or at most cbText
+    // bytes of it (a block another program filled may lack the terminator),
+    // and never further than the kept text needs.
+    void Assign(const char* text, size_t cbText = static_cast<size_t>(-1));
 
     // Steps over one character; false (and nothing changes) at the ends.
     bool StepForward();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # OLE drags from another process onto the view: text is taken (read only
-# within its block), a file list and text offered only in a stream are refused.
+# within its block), a file list and text offered only in a stream are refused
+# (no copy cursor, and a drop that takes nothing is no success).
 source "$(dirname "$0")/lib.sh"
 
 start_app
@@ -36,7 +37,7 @@ dropped block 616263646566676869
 pos_is '  1 /   9' || fail "an unterminated block was read beyond its end ($(probe status 1))"
 
 probe command 32780
-for kind in files stream; do
+for kind in files stream strict-stream; do
     dropped $kind 78797a
     [ "$EFFECT" = 0 ] || fail "a drop of $kind was taken (effect $EFFECT)"
     pos_is '  2 /   9' || fail "a drop of $kind changed the text or the cursor"

@@ -60,6 +60,19 @@ rect F frame-rect
 stop_app
 [ "$(key wp)" = "$good" ] || fail "a normal window saved $(key wp), not $good"
 
+# A placement where no monitor is comes up on the screen, its size kept where it fits.
+read -r SCREEN_W SCREEN_H < <(xdpyinfo | sed -n 's/ *dimensions: *\([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+for stored in "5000 5000 5400 5300 400x300" "-50000 -50000 50000 50000"; do
+    set -- $stored
+    ini_file "wp=$(wp 1 "$1" "$2" "$3" "$4")"
+    start_app
+    rect F frame-rect
+    [ "$F_X" -ge 0 ] && [ "$F_Y" -ge 0 ] && [ $((F_X + F_W)) -le "$SCREEN_W" ] && [ $((F_Y + F_H)) -le "$SCREEN_H" ] ||
+        fail "a window stored at $stored came up at $F_X $F_Y $F_W $F_H"
+    [ -z "${5:-}" ] || [ "${F_W}x$F_H" = "$5" ] || fail "a window stored at $stored lost its size"
+    stop_app
+done
+
 # The option bits: known bits take effect, the others go back as they came.
 ini_file "flags=13"
 start_app
@@ -96,6 +109,28 @@ sleep 0.3
 probe kill
 for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
 cmp -s "$INI" "$OUT/before-kill.ini" || fail "a killed process changed the settings file"
+
+# Killed while closing, at any moment: the file is the old one or the new one,
+# whole, with what else it held.
+ini_file "flags=0" "wp=$good"
+printf '[other]\r\nkeep=1\r\n' >> "$INI"
+cp "$INI" "$OUT/old.ini"
+start_app
+probe command 32773
+sleep 0.3
+stop_app
+cp "$INI" "$OUT/new.ini"
+grep -q '^keep=1' "$OUT/new.ini" && ! cmp -s "$OUT/old.ini" "$OUT/new.ini" || fail "closing lost the other keys"
+for i in $(seq 0 19); do
+    cp "$OUT/old.ini" "$INI"
+    start_app
+    probe command 32773
+    sleep 0.2
+    probe kill $((i % 5))
+    for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+    cmp -s "$INI" "$OUT/old.ini" || cmp -s "$INI" "$OUT/new.ini" || { cp "$INI" "$OUT/torn.ini"; fail "killed $((i % 5)) ms into closing, the settings file was torn (torn.ini)"; }
+done
+cp "$OUT/before-kill.ini" "$INI"
 
 # A locked file, or a folder where no file can be made: the program runs and
 # closes as always, and what was stored stays. (chattr, since root passes chmod.)

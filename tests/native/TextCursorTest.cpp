@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <random>
 #include <string>
@@ -87,6 +88,31 @@ TEST(SetText, DropsADanglingLeadByte)
     // At the limit, too: nothing is read past the terminator.
     c.Assign((std::string(255, 'x') + "\x82").c_str());
     EXPECT_EQ(c.GetText().GetLength(), 255);
+}
+
+TEST(SetText, ReadsOnlyWithinItsBlockAndOnlyWhatItKeeps)
+{
+    // Blocks without a terminator, exactly as large as their bytes (the
+    // sanitizer watches): the text ends with the block, a lead byte at its
+    // end is dangling.
+    Cursor c;
+    std::unique_ptr<char[]> block(new char[3]{'x', 'y', 'z'});
+    c.Assign(block.get(), 3);
+    EXPECT_EQ(Stored(c), "xyz");
+    block[2] = '\x82';
+    c.Assign(block.get(), 3);
+    EXPECT_EQ(Stored(c), "xy");
+    c.Assign("abc\0zz", 6);
+    EXPECT_EQ(Stored(c), "abc");
+    c.Assign("abc", 0);
+    EXPECT_TRUE(c.IsEmpty());
+    // A huge block is read no further than the kept text: its unterminated
+    // tail, past what the sanitizer allows to be read, is never touched.
+    const size_t cbHuge = 1 << 20;
+    std::unique_ptr<char[]> huge(new char[cbHuge]);
+    std::memset(huge.get(), 'q', cbHuge);
+    c.Assign(huge.get(), static_cast<size_t>(-1));
+    EXPECT_EQ(c.GetText().GetLength(), 256);
 }
 
 TEST(SetText, ResetsTheCursorEvenForTheSameText)

@@ -10,7 +10,9 @@
 //   cliptool drag X Y KIND [HEX]   shows a 100x100 source window at X,Y that starts a drag on a
 //                                  click and prints "ready", then "effect N" when it ends. KIND:
 //                                  text (CF_TEXT in a terminated block), block (no terminator),
-//                                  stream (CF_TEXT only in a stream) or files (a file list)
+//                                  stream (CF_TEXT only in a stream, handed whatever medium is
+//                                  asked for), strict-stream (the same, refusing any other
+//                                  medium) or files (a file list)
 #include <windows.h>
 
 #include <shlobj.h>
@@ -145,8 +147,8 @@ int Hold(DWORD seconds)
 // The dragged data: one format in one medium.
 class DataObject : public IDataObject {
 public:
-    DataObject(CLIPFORMAT cf, DWORD tymed, std::string bytes) : m_fe{cf, nullptr, DVASPECT_CONTENT, -1, tymed},
-                                                                 m_bytes(std::move(bytes)) {}
+    DataObject(CLIPFORMAT cf, DWORD tymed, std::string bytes, bool bCareless)
+        : m_fe{cf, nullptr, DVASPECT_CONTENT, -1, tymed}, m_bytes(std::move(bytes)), m_bCareless(bCareless) {}
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
     {
         *ppv = riid == IID_IUnknown || riid == IID_IDataObject ? this : nullptr;
@@ -162,7 +164,9 @@ public:
         if (pfe->cfFormat != m_fe.cfFormat)
             return DV_E_FORMATETC;
         *pm = STGMEDIUM{};
-        if (m_fe.tymed == TYMED_ISTREAM) { // whatever medium was asked for, as a careless source does
+        if (m_fe.tymed == TYMED_ISTREAM) { // careless: whatever medium was asked for
+            if (!m_bCareless && !(pfe->tymed & TYMED_ISTREAM))
+                return DV_E_TYMED;
             pm->tymed = TYMED_ISTREAM;
             pm->pstm = ::SHCreateMemStream(reinterpret_cast<const BYTE*>(m_bytes.data()),
                                            static_cast<UINT>(m_bytes.size()));
@@ -198,6 +202,7 @@ public:
 private:
     FORMATETC m_fe;
     std::string m_bytes;
+    bool m_bCareless;
     ULONG m_cRef = 1;
 };
 
@@ -245,7 +250,7 @@ int Drag(int x, int y, const std::string& kind, const char* hex)
     DWORD tymed = TYMED_HGLOBAL;
     if (kind == "text") {
         text.push_back('\0');
-    } else if (kind == "stream") {
+    } else if (kind == "stream" || kind == "strict-stream") {
         tymed = TYMED_ISTREAM;
         text.push_back('\0');
     } else if (kind == "files") {
@@ -260,7 +265,7 @@ int Drag(int x, int y, const std::string& kind, const char* hex)
     }
     if (FAILED(::OleInitialize(nullptr)))
         return 1;
-    DataObject data(cf, tymed, text);
+    DataObject data(cf, tymed, text, kind == "stream");
     g_pDragData = &data;
     HWND hWnd = NewWindow(&SourceProc, WS_POPUP | WS_VISIBLE, x, y, 100, 100);
     ::UpdateWindow(hWnd);

@@ -23,7 +23,8 @@
 //   probe exstyle                the main window's extended style, in hex
 //   probe fontbox-sel            the font box's selected position (-1 for none)
 //   probe show N                 ShowWindow(main window, N)
-//   probe kill                   ends the program at once (TerminateProcess): no window is destroyed
+//   probe kill [MS]              ends the program at once (TerminateProcess): no window is destroyed;
+//                                with MS, posts WM_CLOSE first and ends it MS ms later
 #include <windows.h>
 
 #include <commctrl.h>
@@ -328,6 +329,10 @@ int main(int argc, char** argv)
         DWORD pid = 0;
         ::GetWindowThreadProcessId(hFrame, &pid);
         HANDLE hProcess = ::OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+        if (hProcess && argc > 2) {
+            ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
+            ::Sleep(static_cast<DWORD>(std::atoi(argv[2])));
+        }
         if (!hProcess || !::TerminateProcess(hProcess, 9))
             return 1;
         ::CloseHandle(hProcess);

@@ -119,7 +119,7 @@ TEST_F(FrameTest, ClipboardCommandsFollowTheirUpdateRules)
     EXPECT_EQ(frame->m_hWndNextViewer, nullptr);
 }
 
-TEST_F(FrameTest, OwnCopyIsNotReadBackWhileHeadingTheChain)
+TEST_F(FrameTest, OwnCopyIsNeverReadBackAndNoticesWhileOffReadNothing)
 {
     view->SetText("abc");
     Command(frame, ID_VIEW_CLIPWATCH); // joins at the head
@@ -129,11 +129,58 @@ TEST_F(FrameTest, OwnCopyIsNotReadBackWhileHeadingTheChain)
     EXPECT_EQ(ClipboardText(), "abc");
     EXPECT_EQ(view->GetIndex(), 2);
     EXPECT_EQ(theApp.m_bSelfCopy, 0);
-    // A notice of the same change arriving later is read like any other.
+    // The notice of the same change passed on later by a viewer that heads
+    // the chain is not read back either.
     frame->SendMessage(WM_DRAWCLIPBOARD);
-    EXPECT_EQ(view->GetIndex(), 0);
-    EXPECT_STREQ(view->GetText(), "abc");
+    EXPECT_EQ(view->GetIndex(), 2);
+    // Another program's text is read.
+    PutText("xyz");
+    frame->SendMessage(WM_DRAWCLIPBOARD);
+    EXPECT_STREQ(view->GetText(), "xyz");
+    // With monitoring off, a notice still on its way reads nothing.
     Command(frame, ID_VIEW_CLIPWATCH);
+    PutText("off");
+    frame->SendMessage(WM_DRAWCLIPBOARD);
+    EXPECT_STREQ(view->GetText(), "xyz");
+}
+
+namespace {
+
+// A clipboard owner that renders its text only when asked, and while asked
+// (as a program on the X side keeps the reader waiting) lets the clipboard
+// change once more, with the notice that brings.
+LRESULT CALLBACK LateRenderProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    static int s_nRenders = 0;
+    if (message == WM_RENDERFORMAT) {
+        CMainFrame* pFrame = static_cast<CMainFrame*>(AfxGetMainWnd());
+        if (s_nRenders++ == 0)
+            pFrame->SendMessage(WM_DRAWCLIPBOARD);
+        const char text[] = "late";
+        HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, sizeof text);
+        std::memcpy(::GlobalLock(h), text, sizeof text);
+        ::GlobalUnlock(h);
+        if (!::SetClipboardData(CF_TEXT, h))
+            ::GlobalFree(h);
+        return 0;
+    }
+    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+} // namespace
+
+TEST_F(FrameTest, ANoticeDuringAPasteReadsOnceMoreAfterIt)
+{
+    HWND hOwner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ::SetWindowLongPtrA(hOwner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LateRenderProc));
+    ASSERT_TRUE(::OpenClipboard(hOwner));
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_TEXT, nullptr); // rendered when read
+    ::CloseClipboard();
+    Command(frame, ID_VIEW_CLIPWATCH); // joining reads the clipboard
+    EXPECT_STREQ(view->GetText(), "late");
+    Command(frame, ID_VIEW_CLIPWATCH);
+    ::DestroyWindow(hOwner);
 }
 
 TEST_F(FrameTest, CopyThatCannotAllocateLeavesTheClipboard)

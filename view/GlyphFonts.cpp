@@ -1,0 +1,27 @@
+#include "GlyphFonts.h"
+
+#include <cstring>
+
+HFONT CGlyphFonts::Get(const LOGFONTA& lf)
+{
+    for (int i = 0; i < m_nFonts; ++i) {
+        if (std::memcmp(&m_logFonts[i], &lf, sizeof lf) == 0)
+            return m_fonts[i];
+    }
+    // Another size or face: the fonts of the last one are of no more use.
+    if (m_nFonts == kMaxFonts ||
+        (m_nFonts > 0 && (m_logFonts[0].lfHeight != lf.lfHeight ||
+                          std::strcmp(m_logFonts[0].lfFaceName, lf.lfFaceName) != 0)))
+        Release();
+    if (!m_fonts[m_nFonts].CreateFontIndirect(&lf))
+        return nullptr;
+    m_logFonts[m_nFonts] = lf;
+    return m_fonts[m_nFonts++];
+}
+
+void CGlyphFonts::Release()
+{
+    for (int i = 0; i < m_nFonts; ++i)
+        m_fonts[i].DeleteObject();
+    m_nFonts = 0;
+}
