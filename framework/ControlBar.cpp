@@ -1,21 +1,26 @@
 #include "ControlBar.h"
 
+#include "FloatingBar.h"
 #include "FrameWnd.h"
+#include "Gdi.h"
 
 #include <cstdlib>
 #include <functional>
 
 namespace {
 
+// The sizing edges' codes, as the floating bar's arithmetic numbers them.
+static_assert(WMSZ_LEFT == 1 && WMSZ_RIGHT == 2 && WMSZ_TOP == 3 && WMSZ_TOPLEFT == 4 && WMSZ_TOPRIGHT == 5 &&
+              WMSZ_BOTTOM == 6 && WMSZ_BOTTOMLEFT == 7 && WMSZ_BOTTOMRIGHT == 8);
+
 void DrawDragFrame(const RECT& rc)
 {
-    HDC hdc = ::GetDC(nullptr);
+    CClientDC dc(static_cast<HWND>(nullptr)); // the screen's
     for (int i = 0; i < 3; ++i) {
         RECT r = rc;
         ::InflateRect(&r, -i, -i);
-        ::DrawFocusRect(hdc, &r);
+        ::DrawFocusRect(dc, &r);
     }
-    ::ReleaseDC(nullptr, hdc);
 }
 
 // Follows the pointer with the mouse captured by hWnd, calling onMove at each
@@ -251,15 +256,16 @@ LRESULT CMiniDockFrameWnd::OnSizing(WPARAM wParam, LPARAM lParam)
     // width; the bar's nearest layout gives the size, the edges opposite the
     // dragged ones stay put.
     RECT* rc = reinterpret_cast<RECT*>(lParam);
+    const floatbar::SizingEdges edges = floatbar::SizingEdgesOf(static_cast<unsigned>(wParam));
     const SIZE frame = FrameSize();
-    const SIZE bar = (wParam == WMSZ_TOP || wParam == WMSZ_BOTTOM)
+    const SIZE bar = (!edges.left && !edges.right && (edges.top || edges.bottom))
                          ? m_pBar->CalcDynamicLayout(rc->bottom - rc->top - frame.cy, LM_LENGTHY)
                          : m_pBar->CalcDynamicLayout(rc->right - rc->left - frame.cx, 0);
-    if (wParam == WMSZ_LEFT || wParam == WMSZ_TOPLEFT || wParam == WMSZ_BOTTOMLEFT)
+    if (edges.left)
         rc->left = rc->right - bar.cx - frame.cx;
     else
         rc->right = rc->left + bar.cx + frame.cx;
-    if (wParam == WMSZ_TOP || wParam == WMSZ_TOPLEFT || wParam == WMSZ_TOPRIGHT)
+    if (edges.top)
         rc->top = rc->bottom - bar.cy - frame.cy;
     else
         rc->bottom = rc->top + bar.cy + frame.cy;
@@ -326,10 +332,7 @@ void CMiniDockFrameWnd::TrackSize(UINT nHitTest, POINT ptStart)
     RECT rcStart;
     GetWindowRect(&rcStart);
     const UINT edge = WMSZ_LEFT + (nHitTest - HTLEFT);
-    const bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
-    const bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
-    const bool top = edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT;
-    const bool bottom = edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT;
+    const floatbar::SizingEdges edges = floatbar::SizingEdgesOf(edge);
     const auto sizeTo = [this](RECT rc) {
         SetWindowPos(nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER | SWP_NOACTIVATE);
     };
@@ -337,13 +340,13 @@ void CMiniDockFrameWnd::TrackSize(UINT nHitTest, POINT ptStart)
     const BOOL released = TrackMouse(m_hWnd, &ptEnd, [&](POINT pt) {
         RECT rc = rcStart;
         const int dx = pt.x - ptStart.x, dy = pt.y - ptStart.y;
-        if (left)
+        if (edges.left)
             rc.left += dx;
-        else if (right)
+        else if (edges.right)
             rc.right += dx;
-        if (top)
+        if (edges.top)
             rc.top += dy;
-        else if (bottom)
+        else if (edges.bottom)
             rc.bottom += dy;
         SendMessage(WM_SIZING, edge, reinterpret_cast<LPARAM>(&rc));
         sizeTo(rc);
