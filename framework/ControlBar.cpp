@@ -25,8 +25,9 @@ void DrawDragFrame(const RECT& rc)
 
 // Follows the pointer with the mouse captured by hWnd, calling onMove at each
 // position, until the left button is released (TRUE, *pRelease where) or the
-// user cancels: Escape, the right button, the capture lost or the program
-// ending (FALSE).
+// user cancels: Escape, the right button, the capture lost, the program
+// ending or hWnd destroyed by a message meanwhile (FALSE). onMove runs, and
+// TRUE comes back, only while hWnd exists.
 BOOL TrackMouse(HWND hWnd, POINT* pRelease, const std::function<void(POINT)>& onMove)
 {
     ::SetCapture(hWnd);
@@ -37,6 +38,11 @@ BOOL TrackMouse(HWND hWnd, POINT* pRelease, const std::function<void(POINT)>& on
             // The program is ending: the quit belongs to the main loop.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             cancelled = TRUE;
+            break;
+        }
+        if (!::IsWindow(hWnd)) {
+            // A message sent to this thread while it waited closed the window.
+            ::DispatchMessageA(&msg);
             break;
         }
         switch (msg.message) {
@@ -329,15 +335,20 @@ void CMiniDockFrameWnd::TrackSize(UINT nHitTest, POINT ptStart)
     // Sized by a loop of its own, from where the drag started: the system's
     // loop moves the edge by each step of the pointer from where the last
     // snapped size left it, so a slow drag would never reach another layout.
+    // A message dispatched inside the loop may destroy this window, and this
+    // object with it (closing the frame does): after the loop only the handle
+    // is trusted.
+    const HWND hWnd = m_hWnd;
     RECT rcStart;
-    GetWindowRect(&rcStart);
+    ::GetWindowRect(hWnd, &rcStart);
     const UINT edge = WMSZ_LEFT + (nHitTest - HTLEFT);
     const floatbar::SizingEdges edges = floatbar::SizingEdgesOf(edge);
-    const auto sizeTo = [this](RECT rc) {
-        SetWindowPos(nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto sizeTo = [hWnd](RECT rc) {
+        ::SetWindowPos(hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
     };
     POINT ptEnd;
-    const BOOL released = TrackMouse(m_hWnd, &ptEnd, [&](POINT pt) {
+    const BOOL released = TrackMouse(hWnd, &ptEnd, [&](POINT pt) {
         RECT rc = rcStart;
         const int dx = pt.x - ptStart.x, dy = pt.y - ptStart.y;
         if (edges.left)
@@ -348,10 +359,10 @@ void CMiniDockFrameWnd::TrackSize(UINT nHitTest, POINT ptStart)
             rc.top += dy;
         else if (edges.bottom)
             rc.bottom += dy;
-        SendMessage(WM_SIZING, edge, reinterpret_cast<LPARAM>(&rc));
+        ::SendMessageA(hWnd, WM_SIZING, edge, reinterpret_cast<LPARAM>(&rc));
         sizeTo(rc);
     });
-    if (!released)
+    if (!released && ::IsWindow(hWnd))
         sizeTo(rcStart);
 }
 
