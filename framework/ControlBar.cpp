@@ -1,27 +1,33 @@
 #include "ControlBar.h"
 
+#include "FloatingBar.h"
 #include "FrameWnd.h"
+#include "Gdi.h"
 
 #include <cstdlib>
 #include <functional>
 
 namespace {
 
+// The sizing edges' codes, as the floating bar's arithmetic numbers them.
+static_assert(WMSZ_LEFT == 1 && WMSZ_RIGHT == 2 && WMSZ_TOP == 3 && WMSZ_TOPLEFT == 4 && WMSZ_TOPRIGHT == 5 &&
+              WMSZ_BOTTOM == 6 && WMSZ_BOTTOMLEFT == 7 && WMSZ_BOTTOMRIGHT == 8);
+
 void DrawDragFrame(const RECT& rc)
 {
-    HDC hdc = ::GetDC(nullptr);
+    CClientDC dc(static_cast<HWND>(nullptr)); // the screen's
     for (int i = 0; i < 3; ++i) {
         RECT r = rc;
         ::InflateRect(&r, -i, -i);
-        ::DrawFocusRect(hdc, &r);
+        ::DrawFocusRect(dc, &r);
     }
-    ::ReleaseDC(nullptr, hdc);
 }
 
 // Follows the pointer with the mouse captured by hWnd, calling onMove at each
 // position, until the left button is released (TRUE, *pRelease where) or the
-// user cancels: Escape, the right button, the capture lost or the program
-// ending (FALSE).
+// user cancels: Escape, the right button, the capture lost, the program
+// ending or hWnd destroyed by a message meanwhile (FALSE). onMove runs, and
+// TRUE comes back, only while hWnd exists.
 BOOL TrackMouse(HWND hWnd, POINT* pRelease, const std::function<void(POINT)>& onMove)
 {
     ::SetCapture(hWnd);
@@ -32,6 +38,11 @@ BOOL TrackMouse(HWND hWnd, POINT* pRelease, const std::function<void(POINT)>& on
             // The program is ending: the quit belongs to the main loop.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             cancelled = TRUE;
+            break;
+        }
+        if (!::IsWindow(hWnd)) {
+            // A message sent to this thread while it waited closed the window.
+            ::DispatchMessageA(&msg);
             break;
         }
         switch (msg.message) {
@@ -251,15 +262,16 @@ LRESULT CMiniDockFrameWnd::OnSizing(WPARAM wParam, LPARAM lParam)
     // width; the bar's nearest layout gives the size, the edges opposite the
     // dragged ones stay put.
     RECT* rc = reinterpret_cast<RECT*>(lParam);
+    const floatbar::SizingEdges edges = floatbar::SizingEdgesOf(static_cast<unsigned>(wParam));
     const SIZE frame = FrameSize();
-    const SIZE bar = (wParam == WMSZ_TOP || wParam == WMSZ_BOTTOM)
+    const SIZE bar = (!edges.left && !edges.right && (edges.top || edges.bottom))
                          ? m_pBar->CalcDynamicLayout(rc->bottom - rc->top - frame.cy, LM_LENGTHY)
                          : m_pBar->CalcDynamicLayout(rc->right - rc->left - frame.cx, 0);
-    if (wParam == WMSZ_LEFT || wParam == WMSZ_TOPLEFT || wParam == WMSZ_BOTTOMLEFT)
+    if (edges.left)
         rc->left = rc->right - bar.cx - frame.cx;
     else
         rc->right = rc->left + bar.cx + frame.cx;
-    if (wParam == WMSZ_TOP || wParam == WMSZ_TOPLEFT || wParam == WMSZ_TOPRIGHT)
+    if (edges.top)
         rc->top = rc->bottom - bar.cy - frame.cy;
     else
         rc->bottom = rc->top + bar.cy + frame.cy;
@@ -323,32 +335,34 @@ void CMiniDockFrameWnd::TrackSize(UINT nHitTest, POINT ptStart)
     // Sized by a loop of its own, from where the drag started: the system's
     // loop moves the edge by each step of the pointer from where the last
     // snapped size left it, so a slow drag would never reach another layout.
+    // A message dispatched inside the loop may destroy this window, and this
+    // object with it (closing the frame does): after the loop only the handle
+    // is trusted.
+    const HWND hWnd = m_hWnd;
     RECT rcStart;
-    GetWindowRect(&rcStart);
+    ::GetWindowRect(hWnd, &rcStart);
     const UINT edge = WMSZ_LEFT + (nHitTest - HTLEFT);
-    const bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
-    const bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
-    const bool top = edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT;
-    const bool bottom = edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT;
-    const auto sizeTo = [this](RECT rc) {
-        SetWindowPos(nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const floatbar::SizingEdges edges = floatbar::SizingEdgesOf(edge);
+    const auto sizeTo = [hWnd](RECT rc) {
+        ::SetWindowPos(hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
     };
     POINT ptEnd;
-    const BOOL released = TrackMouse(m_hWnd, &ptEnd, [&](POINT pt) {
+    const BOOL released = TrackMouse(hWnd, &ptEnd, [&](POINT pt) {
         RECT rc = rcStart;
         const int dx = pt.x - ptStart.x, dy = pt.y - ptStart.y;
-        if (left)
+        if (edges.left)
             rc.left += dx;
-        else if (right)
+        else if (edges.right)
             rc.right += dx;
-        if (top)
+        if (edges.top)
             rc.top += dy;
-        else if (bottom)
+        else if (edges.bottom)
             rc.bottom += dy;
-        SendMessage(WM_SIZING, edge, reinterpret_cast<LPARAM>(&rc));
+        ::SendMessageA(hWnd, WM_SIZING, edge, reinterpret_cast<LPARAM>(&rc));
         sizeTo(rc);
     });
-    if (!released)
+    if (!released && ::IsWindow(hWnd))
         sizeTo(rcStart);
 }
 

@@ -1,4 +1,4 @@
-// Scoped GDI objects: a paint context, a window's context, a font, and a
+// Scoped GDI objects: a paint context, a window's contexts, a font, and a
 // selection that is undone when it goes out of scope.
 #pragma once
 #include "Wnd.h"
@@ -25,7 +25,7 @@ private:
 class CClientDC {
 public:
     explicit CClientDC(const CWnd* pWnd) : CClientDC(pWnd->m_hWnd) {}
-    explicit CClientDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
+    explicit CClientDC(HWND hWnd) : CClientDC(hWnd, ::GetDC(hWnd)) {}
     ~CClientDC()
     {
         if (m_hDC)
@@ -35,9 +35,18 @@ public:
     CClientDC& operator=(const CClientDC&) = delete;
     operator HDC() const { return m_hDC; }
 
+protected:
+    CClientDC(HWND hWnd, HDC hDC) : m_hWnd(hWnd), m_hDC(hDC) {}
+
 private:
     HWND m_hWnd;
     HDC m_hDC;
+};
+
+// A window's whole context, its non-client area included.
+class CWindowDC : public CClientDC {
+public:
+    explicit CWindowDC(HWND hWnd) : CClientDC(hWnd, ::GetWindowDC(hWnd)) {}
 };
 
 // A memory context like hDC's, deleted on scope exit; null when none could be had.

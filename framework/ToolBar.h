@@ -1,5 +1,7 @@
 // CToolBar: a dockable bar of buttons from a toolbar resource, with tooltips
-// and fly-by prompts, over the common controls' toolbar.
+// and fly-by prompts, over the common controls' toolbar. Its items are in
+// ToolBar.cpp, its rows and column in ToolBarLayout.cpp, its border and
+// gripper in ToolBarGripper.cpp, its prompts and tooltips in ToolBarPrompts.cpp.
 #pragma once
 #include "ControlBar.h"
 
@@ -55,6 +57,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    static constexpr int kGripper = 10; // width of the gripper band of a docked toolbar
+    static constexpr int kBorder = 2;
+
     TBBUTTON Button(int nIndex) const;
     // Gripper and border widths around the client area, laid out one way.
     RECT NonClientBorders(BOOL bHorz) const;

@@ -333,11 +333,6 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
     return registered.insert(name).first->c_str();
 }
 
-BOOL AfxIsCreatingWindow()
-{
-    return g_hCbtHook != nullptr;
-}
-
 HINSTANCE AfxGetInstanceHandle()
 {
     return ::GetModuleHandleA(nullptr);

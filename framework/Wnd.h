@@ -94,8 +94,6 @@ private:
 // Registers (once) a window class with these attributes and returns its name.
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
                            HICON hIcon = nullptr);
-// True while CreateEx is creating a window: only then is its hook installed.
-BOOL AfxIsCreatingWindow();
 HINSTANCE AfxGetInstanceHandle();
 CWnd* AfxGetMainWnd();
 

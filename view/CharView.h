@@ -20,7 +20,6 @@ public:
     const CString& GetText() const { return m_cursor.GetText(); }
     int GetCount() const { return m_cursor.GetCount(); }
     int GetIndex() const { return m_cursor.GetIndex(); }
-    int GetPos() const { return m_cursor.GetPos(); }
 
     // The character-code pane's text for the current character; returns 1.
     int GetCodeText(char* buffer, size_t cbBuffer) const;

@@ -74,14 +74,14 @@ TEST_F(FrameTest, StepsThroughTheTextByCommandsSentToTheFrame)
     view->SetText(Sjis("あxい").c_str());
     EXPECT_EQ(view->GetCount(), 3);
     Command(frame, ID_NEXT_CHAR);
-    EXPECT_EQ(view->GetPos(), 2);
+    EXPECT_EQ(view->GetCursor().GetPos(), 2);
     Command(frame, ID_NEXT_CHAR);
-    EXPECT_EQ(view->GetPos(), 3);
+    EXPECT_EQ(view->GetCursor().GetPos(), 3);
     Command(frame, ID_NEXT_CHAR); // disabled at the last character
     EXPECT_EQ(view->GetIndex(), 2);
     Command(frame, ID_PREV_CHAR, 0);
     Command(frame, ID_PREV_CHAR, 0);
-    EXPECT_EQ(view->GetPos(), 0);
+    EXPECT_EQ(view->GetCursor().GetPos(), 0);
     Command(frame, ID_PREV_CHAR);
     EXPECT_EQ(view->GetIndex(), 0);
 }

@@ -43,6 +43,16 @@ protected:
 };
 int CSelfDeletingWnd::s_nDeleted = 0;
 
+// Whether a window created straight through the system, outside CreateEx, is
+// taken by the framework: creation binds its own window and no other.
+bool PlainWindowIsBound()
+{
+    HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    const bool bound = CWnd::FromHandlePermanent(hWnd) != nullptr;
+    ::DestroyWindow(hWnd);
+    return bound;
+}
+
 } // namespace
 
 TEST(Framework, CommandsFromMenusAndAcceleratorsPassTheirUpdateRule)
@@ -59,11 +69,12 @@ TEST(Framework, CommandsFromMenusAndAcceleratorsPassTheirUpdateRule)
     wnd.DestroyWindow();
 }
 
-TEST(Framework, CreationHookIsInstalledOnlyWhileAWindowIsCreated)
+TEST(Framework, CreationBindsOnlyTheWindowItCreates)
 {
     CWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    EXPECT_FALSE(AfxIsCreatingWindow());
+    EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
+    EXPECT_FALSE(PlainWindowIsBound());
     wnd.DestroyWindow();
 }
 
@@ -80,7 +91,7 @@ TEST(Framework, AnObjectWhoseWindowWasNeverCreatedIsReleased)
     pRefused->m_bRefuse = TRUE;
     EXPECT_FALSE(pRefused->CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(CSelfDeletingWnd::s_nDeleted, 2);
-    EXPECT_FALSE(AfxIsCreatingWindow());
+    EXPECT_FALSE(PlainWindowIsBound()); // no released object waits for the next window
 }
 
 TEST_F(FrameTest, QuitDuringAToolbarDragStillEndsTheProgram)

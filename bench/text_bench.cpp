@@ -1,0 +1,70 @@
+// Time of taking a text from a memory block (what Paste, monitoring and a drop
+// do with the block they get), for a 1 KB and a 100 MB block: the view keeps
+// at most 256 bytes, and a block is read no further than that, so both
+// should cost the same.
+//
+//     text_bench [runs]
+#include "Timing.h"
+#include "app/MainFrame.h"
+#include "exchange/ViewText.h"
+#include "tests/wine/AppDriver.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// A block of cb bytes of text, terminated.
+HGLOBAL TextBlock(size_t cb)
+{
+    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, cb);
+    if (!h)
+        return nullptr;
+    char* p = static_cast<char*>(::GlobalLock(h));
+    std::memset(p, 'a', cb - 1);
+    p[cb - 1] = '\0';
+    ::GlobalUnlock(h);
+    return h;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    theApp.m_hInstance = ::GetModuleHandleA(nullptr);
+    if (!theApp.InitInstance()) {
+        std::fprintf(stderr, "the main frame could not be created\n");
+        return 1;
+    }
+    CMainFrame& frame = *static_cast<CMainFrame*>(theApp.m_pMainWnd);
+    wine_test::PumpMessages();
+
+    std::printf("text from a block: SetViewText, median of %d\n", runs);
+    double medians[2] = {};
+    const size_t sizes[] = {1024, 100u << 20};
+    for (int k = 0; k < 2; ++k) {
+        HGLOBAL h = TextBlock(sizes[k]);
+        if (!h) {
+            std::fprintf(stderr, "no block of %zu bytes\n", sizes[k]);
+            return 1;
+        }
+        std::vector<double> times;
+        for (int i = 0; i < runs; ++i) {
+            const double start = NowMs();
+            exchange::SetViewText(frame.m_wndView, h);
+            times.push_back(NowMs() - start);
+        }
+        ::GlobalFree(h);
+        medians[k] = Percentile(times, 0.5);
+        std::printf("  %9zu bytes  median %8.4f ms  (kept %d characters)\n", sizes[k], medians[k],
+                    frame.m_wndView.GetCount());
+    }
+    std::printf("  ratio 100 MB / 1 KB (medians): %.2f\n", medians[1] / medians[0]);
+
+    frame.DestroyWindow();
+    wine_test::PumpMessages();
+    return 0;
+}

@@ -1,0 +1,62 @@
+// CToolBar's texts: the fly-by prompt in the frame's message pane while the
+// pointer rests on a button, and the tooltip's text of a button.
+#include "ToolBar.h"
+
+#include "CommandRow.h"
+#include "FrameWnd.h"
+#include "afxres.h"
+
+#include <cstring>
+#include <iterator>
+
+void CToolBar::ShowPrompt(UINT nID)
+{
+    if (nID == m_nFlybyID)
+        return;
+    m_nFlybyID = nID;
+    m_pDockSite->SetMessageText(nID ? nID : static_cast<UINT>(AFX_IDS_IDLEMESSAGE));
+}
+
+LRESULT CToolBar::OnMouseMove(WPARAM, LPARAM lParam)
+{
+    if (m_dwStyle & CBRS_FLYBY) {
+        POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const int hit = static_cast<int>(SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&pt)));
+        ShowPrompt(hit >= 0 ? GetItemID(hit) : 0);
+        TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, m_hWnd, 0};
+        ::TrackMouseEvent(&tme);
+    }
+    return Default();
+}
+
+LRESULT CToolBar::OnMouseLeave(WPARAM, LPARAM)
+{
+    if (m_nFlybyID)
+        ShowPrompt(0);
+    return Default();
+}
+
+BOOL CToolBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    // The tooltip asks the bar for a button's text: the tooltip part of the
+    // command's string row, cut to the notification's buffer.
+    NMHDR* pHdr = reinterpret_cast<NMHDR*>(lParam);
+    if (pHdr->code != TTN_GETDISPINFOA && pHdr->code != TTN_GETDISPINFOW)
+        return CControlBar::OnNotify(wParam, lParam, pResult);
+    char tip[std::size(NMTTDISPINFOA{}.szText)];
+    AfxCopyText(tip, sizeof tip, AfxLoadTooltip(static_cast<UINT>(pHdr->idFrom)));
+    if (pHdr->code == TTN_GETDISPINFOA) {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+        std::memcpy(info->szText, tip, sizeof tip);
+        info->lpszText = info->szText;
+        info->hinst = nullptr;
+    } else {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        if (!::MultiByteToWideChar(CP_ACP, 0, tip, -1, info->szText, static_cast<int>(std::size(info->szText))))
+            info->szText[0] = L'\0';
+        info->lpszText = info->szText;
+        info->hinst = nullptr;
+    }
+    *pResult = 0;
+    return TRUE;
+}
