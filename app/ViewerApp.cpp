@@ -2,7 +2,6 @@
 
 #include "../res/resource.h"
 #include "../settings/Settings.h"
-#include "../view/Mbcs.h"
 #include "AboutDlg.h"
 #include "MainFrame.h"
 
@@ -10,23 +9,10 @@
 
 CViewerApp theApp;
 
-namespace {
-bool IsSystemLeadByte(unsigned char b)
-{
-    return ::IsDBCSLeadByte(b) != 0;
-}
-} // namespace
-
 BEGIN_MESSAGE_MAP(CViewerApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
 END_MESSAGE_MAP()
-
-CViewerApp::CViewerApp()
-{
-    // The text is in the system code page: its lead bytes decide the characters.
-    mbcs::UseLeadBytes(&IsSystemLeadByte);
-}
 
 BOOL CViewerApp::InitInstance()
 {

@@ -4,7 +4,6 @@
 
 class CViewerApp : public CWinApp {
 public:
-    CViewerApp();
     BOOL InitInstance() override;
     // After the bars and panes are brought up to date, once: the glyphs that
     // a step from the one just painted will need.

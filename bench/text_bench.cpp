@@ -54,7 +54,7 @@ int main(int argc, char** argv)
         std::vector<double> times;
         for (int i = 0; i < runs; ++i) {
             const double start = NowMs();
-            exchange::SetViewText(frame.m_wndView, h);
+            exchange::SetViewText(frame.m_wndView, h, CF_TEXT);
             times.push_back(NowMs() - start);
         }
         ::GlobalFree(h);

@@ -5,7 +5,6 @@
 #include "../app/ViewerApp.h"
 #include "ViewText.h"
 
-#include <cstring>
 
 namespace {
 
@@ -72,36 +71,32 @@ void CMainFrame::OnEditPaste()
 
 void CMainFrame::PasteClipboardText()
 {
-    if (!::IsClipboardFormatAvailable(CF_TEXT))
+    const UINT format = exchange::ClipboardTextFormat();
+    if (!::IsClipboardFormatAvailable(format))
         return;
     // A clipboard that another program holds open: this change is not taken.
     CClipboard clipboard(m_hWnd);
     if (clipboard)
-        exchange::SetViewText(m_wndView, ::GetClipboardData(CF_TEXT));
+        exchange::SetViewText(m_wndView, ::GetClipboardData(format), format);
 }
 
 void CMainFrame::OnUpdateEditPaste(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(::IsClipboardFormatAvailable(CF_TEXT));
+    pCmdUI->Enable(::IsClipboardFormatAvailable(exchange::ClipboardTextFormat()));
 }
 
 void CMainFrame::OnEditCopy()
 {
     // The whole text with its terminator, in a block the clipboard can take.
-    const CString& text = m_wndView.GetText();
-    const size_t cb = static_cast<size_t>(text.GetLength()) + 1;
-    CGlobalBlock block(cb);
-    {
-        CGlobalLock lock(block.Get());
-        if (!lock.Get())
-            return; // nothing to hand over: the clipboard stays as it was
-        std::memcpy(lock.Get(), text.GetString(), cb);
-    }
+    const UINT format = exchange::ClipboardTextFormat();
+    CGlobalBlock block(exchange::NewTextBlock(m_wndView.GetText(), format));
+    if (!block.Get())
+        return; // nothing to hand over: the clipboard stays as it was
     CClipboard clipboard(m_hWnd);
     if (!clipboard)
         return;
     // Once the clipboard has taken the block it is the clipboard's.
-    if (::EmptyClipboard() && ::SetClipboardData(CF_TEXT, block.Get()))
+    if (::EmptyClipboard() && ::SetClipboardData(format, block.Get()))
         block.Detach();
     // Heading the chain, we are notified of our own copy inside the close.
     theApp.m_bSelfCopy = 1;

@@ -7,17 +7,30 @@ namespace {
 
 // Text is read only from a memory block: a source that offers it in another
 // medium alone has nothing the view can take.
-FORMATETC TextBlock()
+FORMATETC TextBlock(CLIPFORMAT format)
 {
-    return FORMATETC{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    return FORMATETC{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+}
+
+// The text format to take from the dragged data, 0 for none: its bytes as
+// they are where the system's code page is the text's own, else Unicode
+// (which drag sources on Linux offer alone: OLE makes up no other format).
+CLIPFORMAT TextFormatOf(const COleDataObject& data)
+{
+    const bool bCp932 = exchange::SystemIsCp932();
+    for (const CLIPFORMAT format : {bCp932 ? CF_TEXT : CF_UNICODETEXT, bCp932 ? CF_UNICODETEXT : CF_TEXT}) {
+        FORMATETC block = TextBlock(format);
+        if (data.IsDataAvailable(format, &block))
+            return format;
+    }
+    return 0;
 }
 
 } // namespace
 
 DROPEFFECT CTextDropTarget::OnDragEnter(CWnd*, COleDataObject* pDataObject, DWORD, POINT)
 {
-    FORMATETC block = TextBlock();
-    return pDataObject->IsDataAvailable(CF_TEXT, &block) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    return TextFormatOf(*pDataObject) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
 }
 
 DROPEFFECT CTextDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, POINT point)
@@ -27,15 +40,16 @@ DROPEFFECT CTextDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, 
 
 BOOL CTextDropTarget::OnDrop(CWnd*, COleDataObject* pDataObject, DROPEFFECT, POINT)
 {
-    FORMATETC block = TextBlock();
+    const CLIPFORMAT format = TextFormatOf(*pDataObject);
+    FORMATETC block = TextBlock(format);
     STGMEDIUM medium{};
-    if (!pDataObject->GetData(CF_TEXT, &medium, &block))
+    if (!format || !pDataObject->GetData(format, &medium, &block))
         return FALSE; // nothing was taken
     // A careless source may hand another medium whatever was asked for.
     const bool bBlock = medium.tymed == TYMED_HGLOBAL;
     CMainFrame* pFrame = static_cast<CMainFrame*>(AfxGetMainWnd());
     if (bBlock && pFrame)
-        exchange::SetViewText(pFrame->m_wndView, medium.hGlobal);
+        exchange::SetViewText(pFrame->m_wndView, medium.hGlobal, format);
     ::ReleaseStgMedium(&medium);
     return bBlock && pFrame;
 }

@@ -5,8 +5,9 @@
 
 class CTextDropTarget : public COleDropTarget {
 public:
-    // The copy effect exactly while the data offers CF_TEXT in a memory
-    // block, wherever the pointer is and whatever keys are held.
+    // The copy effect exactly while the data offers text (CF_TEXT or
+    // CF_UNICODETEXT) in a memory block, wherever the pointer is and
+    // whatever keys are held.
     DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, POINT point) override;
     DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, POINT point) override;
     // Hands the dropped text to the main frame's view; FALSE when nothing

@@ -48,6 +48,8 @@ class CGlobalBlock {
 public:
     // A movable, shareable block of cb bytes (null when none could be had).
     explicit CGlobalBlock(size_t cb) : m_hBlock(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, cb)) {}
+    // Takes over a block (null: none).
+    explicit CGlobalBlock(HGLOBAL hBlock) : m_hBlock(hBlock) {}
     ~CGlobalBlock()
     {
         if (m_hBlock)

@@ -26,7 +26,9 @@ INT_PTR CDialog::DoModal()
     }
     if (hOwner)
         hOwner = ::GetAncestor(hOwner, GA_ROOT);
-    return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), hOwner, &DialogProc,
+    // A Unicode dialog: its edit controls hold any text, whatever the
+    // system's code page.
+    return ::DialogBoxParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), hOwner, &DialogProc,
                              reinterpret_cast<LPARAM>(this));
 }
 

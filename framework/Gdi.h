@@ -11,7 +11,6 @@ public:
     CPaintDC& operator=(const CPaintDC&) = delete;
     operator HDC() const { return m_hDC; }
     BOOL DPtoLP(POINT* pts, int n) const { return ::DPtoLP(m_hDC, pts, n); }
-    BOOL TextOut(int x, int y, const char* text, int n) const { return ::TextOutA(m_hDC, x, y, text, n); }
 
     PAINTSTRUCT m_ps{};
 

@@ -24,9 +24,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
-  echo "setup: generating the ja_JP.UTF-8 locale"
-  as_root sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+# Japanese for code page 932; English (1252) and Chinese (936) for the tests
+# of quelvan on other systems.
+missing_locales=()
+for loc in ja_JP en_US zh_CN; do
+  locale -a 2>/dev/null | grep -qix "$loc.utf8" || missing_locales+=("$loc")
+done
+if [ ${#missing_locales[@]} -gt 0 ]; then
+  echo "setup: generating the locales ${missing_locales[*]} (UTF-8)"
+  for loc in "${missing_locales[@]}"; do
+    as_root sed -i "s/^# *\($loc.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen || echo "$loc.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+  done
   as_root locale-gen >/dev/null
 fi

@@ -3,7 +3,8 @@
 QUELVAN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$QUELVAN_ROOT/build/wineprefix}
 export WINEDEBUG=-all
-export LANG=ja_JP.UTF-8
+# Code page 932 unless a test asks for another system's (its own prefix).
+export LANG=${QUELVAN_LANG:-ja_JP.UTF-8}
 unset LC_ALL
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer prompts
 

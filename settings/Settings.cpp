@@ -18,13 +18,19 @@ const char kFlags[] = "flags";
 const char kFontIndex[] = "ffcomboindex";
 constexpr int kDefaultSize = 400;
 
+// The module's path is in the system's code page.
+bool IsSystemLeadByte(unsigned char b)
+{
+    return ::IsDBCSLeadByte(b) != 0;
+}
+
 } // namespace
 
 void UseSettingsFile(CWinApp& app)
 {
     char path[MAX_PATH];
     const DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    const bool usable = n != 0 && n < sizeof path && MakeSettingsPath(path, sizeof path);
+    const bool usable = n != 0 && n < sizeof path && MakeSettingsPath(path, sizeof path, &IsSystemLeadByte);
     std::free(const_cast<char*>(app.m_pszProfileName));
     app.m_pszProfileName = usable ? _strdup(path) : nullptr;
 }

@@ -1,12 +1,10 @@
 #include "SettingsPath.h"
 
-#include "../view/Mbcs.h"
-
 #include <cstring>
 
 namespace settings {
 
-bool MakeSettingsPath(char* path, size_t cbPath)
+bool MakeSettingsPath(char* path, size_t cbPath, bool (*isLeadByte)(unsigned char))
 {
     static const char kSuffix[] = ".ini";
     const size_t len = ::strnlen(path, cbPath);
@@ -21,7 +19,7 @@ bool MakeSettingsPath(char* path, size_t cbPath)
             end = len;
         else if (c == '.')
             end = i;
-        i += (mbcs::IsLeadByte(c) && i + 1 < len) ? 2 : 1;
+        i += (isLeadByte(c) && i + 1 < len) ? 2 : 1;
     }
     if (end + sizeof kSuffix > cbPath)
         return false;

@@ -10,8 +10,9 @@ namespace settings {
 // in a buffer of cbPath bytes) into the settings file's path. Only the file
 // name's own extension is replaced: a '.' in a folder name, or a second byte
 // of a double-byte character that looks like '\', never counts. A name without
-// an extension gets ".ini" appended. Returns false, leaving path as it was,
-// when the result would not fit the buffer.
-bool MakeSettingsPath(char* path, size_t cbPath);
+// an extension gets ".ini" appended. isLeadByte is the path's code page's
+// lead-byte rule (the system's). Returns false, leaving path as it was, when
+// the result would not fit the buffer.
+bool MakeSettingsPath(char* path, size_t cbPath, bool (*isLeadByte)(unsigned char));
 
 } // namespace settings

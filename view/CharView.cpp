@@ -90,6 +90,21 @@ LOGFONTA CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) cons
     return lf;
 }
 
+namespace {
+
+// The cursor's character at the context's origin. Through Unicode, converted
+// from code page 932, so that the glyph is the character's on any system.
+void DrawGlyph(HDC hDC, const CTextCursor& cursor)
+{
+    wchar_t glyph[2];
+    const int n = ::MultiByteToWideChar(932, 0, reinterpret_cast<const char*>(cursor.Current()),
+                                        cursor.CurrentWidth(), glyph, 2);
+    if (n > 0)
+        ::TextOutW(hDC, 0, 0, glyph, n);
+}
+
+} // namespace
+
 void CCharView::OnPaint()
 {
     CPaintDC dc(this);
@@ -104,7 +119,7 @@ void CCharView::OnPaint()
     if (!hFont)
         return;
     CSelectObject select(dc, hFont);
-    dc.TextOut(0, 0, reinterpret_cast<const char*>(m_cursor.Current()), m_cursor.CurrentWidth());
+    DrawGlyph(dc, m_cursor);
     m_bWarmPending = true;
 }
 
@@ -129,7 +144,7 @@ bool CCharView::WarmNeighbourGlyphs()
         if (!hFont)
             continue;
         CSelectObject select(dc, hFont);
-        ::TextOutA(dc, 0, 0, reinterpret_cast<const char*>(neighbour.Current()), neighbour.CurrentWidth());
+        DrawGlyph(dc, neighbour);
     }
     return true;
 }

@@ -1,40 +1,10 @@
 #include "Mbcs.h"
 
-#include <array>
-
 namespace mbcs {
-
-namespace {
-
-std::array<bool, 256> MakeTable(bool (*isLead)(unsigned char))
-{
-    std::array<bool, 256> table{};
-    for (int b = 0; b < 256; ++b)
-        table[static_cast<size_t>(b)] = isLead(static_cast<unsigned char>(b));
-    return table;
-}
-
-std::array<bool, 256>& Table()
-{
-    static std::array<bool, 256> table = MakeTable(IsCp932LeadByte);
-    return table;
-}
-
-} // namespace
-
-bool IsCp932LeadByte(unsigned char b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
 
 bool IsLeadByte(unsigned char b)
 {
-    return Table()[b];
-}
-
-void UseLeadBytes(bool (*isLead)(unsigned char))
-{
-    Table() = MakeTable(isLead);
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
 const char* PrevCharStart(const char* start, const char* cur)

@@ -8,16 +8,6 @@ start_app
 view_rect
 probe clip-set 6b656570 # "keep": no drop touches the clipboard
 
-# dropped KIND HEX: drags from cliptool's window onto the middle of the view;
-# sets EFFECT to the effect the drag ended with.
-dropped() {
-    cliptool drag 2000 100 "$1" "${2:-}" >"$OUT/drag.log" &
-    until_ok grep -q ready "$OUT/drag.log" || fail "no drag source window"
-    drag 2050 150 $((VX + VW / 2)) $((VY + VH / 2))
-    wait $!
-    EFFECT=$(log drag | sed -n 's/^effect //p')
-}
-
 dropped text "$(sjis 'あ	い
 う')"
 [ "$EFFECT" = 1 ] || fail "a dragged text was not taken as a copy (effect $EFFECT)"
@@ -41,6 +31,18 @@ for kind in files stream strict-stream; do
     dropped $kind 78797a
     [ "$EFFECT" = 0 ] || fail "a drop of $kind was taken (effect $EFFECT)"
     pos_is '  2 /   9' || fail "a drop of $kind changed the text or the cursor"
+done
+
+# Text offered as Unicode alone (as every drag from a Linux program comes) is
+# taken in code page 932, the JIS forms of Linux and Mac text with the codes
+# Windows gives them.
+dropped unicode "$(u16 '漢字を読む')"
+[ "$EFFECT" = 1 ] || fail "a Unicode-only drag was not taken (effect $EFFECT)"
+pos_is '  1 /   5' && code_is 8abf || fail "a Unicode drop of 漢字を読む: $(probe status 1) $(probe status 2)"
+dropped unicode "$(u16 '〜−‖')"
+for code in 8160 817c 8161; do
+    code_is $code || fail "〜−‖ dropped: $(probe status 2) where 0x$code belongs"
+    probe command 32780
 done
 [ "$(probe clip-get)" = 6b656570 ] || fail "a drop changed the clipboard"
 stop_app

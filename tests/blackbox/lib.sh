@@ -80,6 +80,9 @@ differ() { compare -metric AE -fuzz 10% "$OUT/$1.png" "$OUT/$2.png" null: 2>&1 |
 # sjis TEXT: the code page 932 bytes of a UTF-8 text, as hex.
 sjis() { printf '%s' "$1" | iconv -f utf-8 -t cp932 | od -An -tx1 | tr -d ' \n'; }
 
+# u16 TEXT: the UTF-16LE bytes of a UTF-8 text, as hex.
+u16() { printf '%s' "$1" | iconv -f utf-8 -t utf-16le | od -An -tx1 | tr -d ' \n'; }
+
 # rect NAME ARGS...: reads a probe rectangle into NAME_X NAME_Y NAME_W NAME_H.
 rect() {
     local name=$1 x y w h
@@ -113,13 +116,41 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
 CLIPTOOL=$(dirname "$PROBE")/cliptool.exe
 cliptool() { wine "$CLIPTOOL" "$@" </dev/null 2>/dev/null; }
 
-# pos_is TEXT: the position pane shows TEXT ("  1 /   3").
+# pos_is TEXT: the position pane shows TEXT ("  1 /   3"); code_is HEX: the
+# code pane shows that Shift-JIS code.
 pos_is() { [ "$(probe status 1)" = "$(sjis "$1")" ]; }
+code_is() { [ "$(probe status 2)" = "$(sjis "SJIS : 0x$1")" ]; }
 
 # log NAME: what a background cliptool wrote to $OUT/NAME.log.
 log() { tr -d '\r' < "$OUT/$1.log"; }
 draws() { log "$1" | grep -c '^draw' || true; }
 logged() { log "$1" | grep -qx "$2"; }
+
+# dropped KIND HEX: drags cliptool's data (see tests/tools/cliptool.cpp) from
+# its window onto the middle of the view; sets EFFECT to the effect the drag
+# ended with.
+dropped() {
+    view_rect
+    cliptool drag 2000 100 "$1" "${2:-}" >"$OUT/drag.log" &
+    until_ok grep -q ready "$OUT/drag.log" || fail "no drag source window"
+    drag 2050 150 $((VX + VW / 2)) $((VY + VH / 2))
+    wait $!
+    EFFECT=$(log drag | sed -n 's/^effect //p')
+}
+
+# use_locale LANG: from here on, Wine runs in a prefix of its own with the
+# code page of that Unix locale (en_US.UTF-8: 1252, zh_CN.UTF-8: 936); its
+# server ends with the test.
+use_locale() {
+    export QUELVAN_LANG=$1 LANG=$1 WINEPREFIX=$QUELVAN_ROOT/build/wineprefix-${1%%.*}
+    flock -o "$WINEPREFIX.lock" bash -c "source '$QUELVAN_ROOT/scripts/wine-env.sh'; wine_services_up"
+    LOCALE_PREFIXES+=("$WINEPREFIX")
+}
+LOCALE_PREFIXES=()
+end_locales() {
+    local p
+    for p in "${LOCALE_PREFIXES[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done
+}
 
 # start_viewer NAME [HANG_S]: another clipboard viewer joins the chain (in front
 # of every viewer so far); sets NAME to its window handle. Viewers leave the
@@ -138,4 +169,4 @@ quit_viewers() {
     for h in "${VIEWERS[@]}"; do cliptool quit "$h" || true; done
     wait "${VIEWER_PIDS[@]}" 2>/dev/null || true
 }
-trap quit_viewers EXIT
+trap 'quit_viewers; end_locales' EXIT

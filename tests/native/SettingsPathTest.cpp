@@ -1,6 +1,7 @@
 // Where the settings file lives, and which enumerated faces the font box lists.
 #include "fontbox/FaceFilter.h"
 #include "settings/SettingsPath.h"
+#include "view/Mbcs.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ std::string SettingsPath(const std::string& exe, size_t cbBuffer = 260)
     buffer.resize(cbBuffer, 'X'); // what lies past the terminator must stay untouched
     if (exe.size() < cbBuffer)
         buffer[exe.size()] = '\0';
-    if (!settings::MakeSettingsPath(&buffer[0], cbBuffer))
+    if (!settings::MakeSettingsPath(&buffer[0], cbBuffer, &mbcs::IsLeadByte))
         return buffer.compare(0, exe.size(), exe) == 0 ? "(none)" : "(changed)";
     return buffer.c_str();
 }

@@ -12,7 +12,8 @@
 //                                  text (CF_TEXT in a terminated block), block (no terminator),
 //                                  stream (CF_TEXT only in a stream, handed whatever medium is
 //                                  asked for), strict-stream (the same, refusing any other
-//                                  medium) or files (a file list)
+//                                  medium), unicode (CF_UNICODETEXT alone, as Linux programs'
+//                                  drags come; HEX is UTF-16LE) or files (a file list)
 #include <windows.h>
 
 #include <shlobj.h>
@@ -250,6 +251,9 @@ int Drag(int x, int y, const std::string& kind, const char* hex)
     DWORD tymed = TYMED_HGLOBAL;
     if (kind == "text") {
         text.push_back('\0');
+    } else if (kind == "unicode") {
+        text.append(2, '\0');
+        cf = CF_UNICODETEXT;
     } else if (kind == "stream" || kind == "strict-stream") {
         tymed = TYMED_ISTREAM;
         text.push_back('\0');

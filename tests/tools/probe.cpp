@@ -20,6 +20,8 @@
 //   probe button ID              "enabled" or "disabled": the toolbar button of command ID
 //   probe clip-set HEX           puts these bytes on the clipboard as CF_TEXT
 //   probe clip-get               prints the clipboard's CF_TEXT as hex, or "none"
+//   probe clip-set-unicode HEX   the same in CF_UNICODETEXT (HEX: UTF-16LE bytes)
+//   probe clip-get-unicode
 //   probe exstyle                the main window's extended style, in hex
 //   probe fontbox-sel            the font box's selected position (-1 for none)
 //   probe show N                 ShowWindow(main window, N)
@@ -32,6 +34,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -85,10 +88,12 @@ void PrintRect(RECT r)
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-void PrintHex(const char* text)
+// The cb bytes at text (up to its terminator when cb is not given), in hex.
+void PrintHex(const char* text, size_t cb = std::string::npos)
 {
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p)
-        std::printf("%02x", *p);
+    const auto* p = reinterpret_cast<const unsigned char*>(text);
+    for (size_t i = 0; i < cb && (cb != std::string::npos || p[i]); ++i)
+        std::printf("%02x", p[i]);
     std::printf("\n");
 }
 
@@ -168,31 +173,37 @@ BOOL CALLBACK FindTooltip(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-int SetClipboard(const char* hex)
+// The format named by a command's ending: "-unicode" for CF_UNICODETEXT.
+UINT TextFormat(const std::string& cmd)
 {
-    const std::string bytes = BytesFromHex(hex);
-    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
-    char* p = static_cast<char*>(::GlobalLock(h));
-    std::memcpy(p, bytes.c_str(), bytes.size() + 1);
+    return cmd.size() > 8 && cmd.compare(cmd.size() - 8, 8, "-unicode") == 0 ? CF_UNICODETEXT : CF_TEXT;
+}
+
+int SetClipboard(const char* hex, UINT format)
+{
+    const std::string bytes = BytesFromHex(hex) + std::string(2, '\0'); // terminated in either format
+    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    std::memcpy(::GlobalLock(h), bytes.data(), bytes.size());
     ::GlobalUnlock(h);
     if (!::OpenClipboard(nullptr))
         return 1;
     ::EmptyClipboard();
-    ::SetClipboardData(CF_TEXT, h);
+    ::SetClipboardData(format, h);
     ::CloseClipboard();
     return 0;
 }
 
-int GetClipboard()
+int GetClipboard(UINT format)
 {
     if (!::OpenClipboard(nullptr))
         return 1;
-    HANDLE h = ::GetClipboardData(CF_TEXT);
-    const unsigned char* p = h ? static_cast<const unsigned char*>(::GlobalLock(h)) : nullptr;
+    HANDLE h = ::GetClipboardData(format);
+    const char* p = h ? static_cast<const char*>(::GlobalLock(h)) : nullptr;
     if (!p) {
         std::printf("none\n");
     } else {
-        PrintHex(reinterpret_cast<const char*>(p));
+        const size_t cb = format == CF_UNICODETEXT ? 2 * std::wcslen(reinterpret_cast<const wchar_t*>(p)) : std::strlen(p);
+        PrintHex(p, cb);
         ::GlobalUnlock(h);
     }
     ::CloseClipboard();
@@ -215,10 +226,10 @@ int main(int argc, char** argv)
             ::PostMessageA(h, WM_CLOSE, 0, 0);
         return 0;
     }
-    if (cmd == "clip-set" && argc > 2)
-        return SetClipboard(argv[2]);
-    if (cmd == "clip-get")
-        return GetClipboard();
+    if ((cmd == "clip-set" || cmd == "clip-set-unicode") && argc > 2)
+        return SetClipboard(argv[2], TextFormat(cmd));
+    if (cmd == "clip-get" || cmd == "clip-get-unicode")
+        return GetClipboard(TextFormat(cmd));
 
     HWND hFrame = Frame();
     if (!hFrame) {

@@ -202,7 +202,7 @@ TEST_F(FrameTest, BlockThatCannotBeLockedEmptiesTheView)
     view->SetText("abc");
     HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DISCARDABLE, 8);
     ASSERT_EQ(::GlobalDiscard(h), h);
-    exchange::SetViewText(*view, h);
+    exchange::SetViewText(*view, h, CF_TEXT);
     EXPECT_TRUE(view->GetText().IsEmpty());
     ::GlobalFree(h);
 }

@@ -10,7 +10,7 @@ std::string SettingsFile()
 {
     char path[MAX_PATH];
     ::GetModuleFileNameA(nullptr, path, sizeof path);
-    settings::MakeSettingsPath(path, sizeof path);
+    settings::MakeSettingsPath(path, sizeof path, [](unsigned char b) { return ::IsDBCSLeadByte(b) != 0; });
     return path;
 }
 
