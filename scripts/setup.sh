@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ clang libclang-rt-14-dev python3 procps util-linux
   g++-mingw-w64-x86-64-posix mingw-w64-tools
+  lld llvm
   wine wine64
   xvfb xdotool x11-utils imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho
