@@ -1,30 +1,24 @@
-#include "Wnd.h" // first: <windows.h> names CString::LoadString LoadStringA
-
 #include "CommandRow.h"
 
-#include <cstring>
+#include "Wnd.h"
 
-namespace {
-
-CString RowPart(unsigned int nID, bool bTooltip)
+std::wstring AfxLoadText(unsigned int nID)
 {
-    CString row;
-    if (nID == 0 || !row.LoadString(nID))
-        return CString();
-    const char* lf = std::strchr(row, '\n');
-    if (!lf)
-        return bTooltip ? CString() : row;
-    return bTooltip ? CString(lf + 1) : CString(row, static_cast<int>(lf - row.GetString()));
+    // With no buffer, the call hands out the row where it lies in the resources.
+    const wchar_t* p = nullptr;
+    const int n = nID ? ::LoadStringW(AfxGetInstanceHandle(), nID, reinterpret_cast<LPWSTR>(&p), 0) : 0;
+    return n > 0 && p ? std::wstring(p, static_cast<size_t>(n)) : std::wstring();
 }
 
-} // namespace
-
-CString AfxLoadPrompt(unsigned int nID)
+std::wstring AfxLoadPrompt(unsigned int nID)
 {
-    return RowPart(nID, false);
+    const std::wstring row = AfxLoadText(nID);
+    return row.substr(0, row.find(L'\n'));
 }
 
-CString AfxLoadTooltip(unsigned int nID)
+std::wstring AfxLoadTooltip(unsigned int nID)
 {
-    return RowPart(nID, true);
+    const std::wstring row = AfxLoadText(nID);
+    const size_t lf = row.find(L'\n');
+    return lf == std::wstring::npos ? std::wstring() : row.substr(lf + 1);
 }

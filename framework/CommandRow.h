@@ -1,9 +1,13 @@
-// A command's string-table row: its status-bar prompt, a line feed and its
-// tooltip. A row without a line feed is all prompt (the idle text is one).
+// The string table's rows, as a person reads them: in Unicode, whatever the
+// system's code page. A command's row holds its status-bar prompt, a line
+// feed and its tooltip; a row without a line feed is all prompt (the idle
+// text is one).
 #pragma once
-#include "String.h"
+#include <string>
 
+// Row nID whole; empty when there is no such row.
+std::wstring AfxLoadText(unsigned int nID);
 // The prompt of row nID; empty when there is no such row.
-CString AfxLoadPrompt(unsigned int nID);
+std::wstring AfxLoadPrompt(unsigned int nID);
 // The tooltip of row nID; empty when the row has none.
-CString AfxLoadTooltip(unsigned int nID);
+std::wstring AfxLoadTooltip(unsigned int nID);

@@ -24,10 +24,9 @@ END_MESSAGE_MAP()
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, void*)
 {
-    m_strTitle.LoadString(nIDResource);
     HMENU hMenu = ::LoadMenuA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(nIDResource));
     const DWORD style = dwDefaultStyle & ~(FWS_ADDTOTITLE | FWS_PREFIXTITLE | FWS_SNAPTOBARS);
-    if (!CreateEx(0, nullptr, m_strTitle, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+    if (!CreateEx(0, nullptr, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, pParentWnd ? pParentWnd->m_hWnd : nullptr, hMenu)) {
         // Don't touch the object: a failed creation has deleted the frame. A
         // menu no window took is ours to free.
@@ -35,6 +34,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
             ::DestroyMenu(hMenu);
         return FALSE;
     }
+    // The title in Unicode, past the window procedure's code page.
+    ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(AfxLoadText(nIDResource).c_str()));
     m_hAccelTable = ::LoadAcceleratorsA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(nIDResource));
     return TRUE;
 }
@@ -249,7 +250,8 @@ void CFrameWnd::SetMessageText(const char* lpszText)
 
 void CFrameWnd::SetMessageText(UINT nID)
 {
-    SetMessageText(AfxLoadPrompt(nID));
+    if (CStatusBar* pBar = static_cast<CStatusBar*>(GetControlBar(AFX_IDW_STATUS_BAR)))
+        pBar->SetPaneText(0, AfxLoadPrompt(nID).c_str());
 }
 
 LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)

@@ -16,7 +16,6 @@ constexpr DWORD FWS_SNAPTOBARS = 0x00002000;
 
 class CFrameWnd : public CWnd {
 public:
-    CString m_strTitle;
     HACCEL m_hAccelTable = nullptr;
 
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,

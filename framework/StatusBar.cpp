@@ -1,5 +1,6 @@
 #include "StatusBar.h"
 
+#include "CommandRow.h"
 #include "FrameWnd.h"
 #include "Gdi.h"
 #include "afxres.h"
@@ -41,17 +42,17 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
         return FALSE;
     m_ids.assign(lpIDArray, lpIDArray + nIDCount);
     m_widths.assign(static_cast<size_t>(nIDCount), 0);
-    m_texts.assign(static_cast<size_t>(nIDCount), CString());
+    m_texts.assign(static_cast<size_t>(nIDCount), std::wstring());
     CClientDC dc(this);
     CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
     bool ok = true;
     for (int i = 0; i < nIDCount && ok; ++i) {
         if (m_ids[static_cast<size_t>(i)] == ID_SEPARATOR)
             continue; // the message pane takes what the others leave
-        CString text;
-        ok = text.LoadString(m_ids[static_cast<size_t>(i)]);
+        const std::wstring text = AfxLoadText(m_ids[static_cast<size_t>(i)]);
+        ok = !text.empty();
         SIZE extent{};
-        ::GetTextExtentPoint32A(dc, text, text.GetLength(), &extent);
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         m_widths[static_cast<size_t>(i)] = extent.cx;
         m_texts[static_cast<size_t>(i)] = text;
     }
@@ -59,8 +60,8 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
         return FALSE;
     UpdateParts();
     for (int i = 0; i < nIDCount; ++i)
-        SendMessage(SB_SETTEXTA, static_cast<WPARAM>(i) | (i == 0 ? SBT_NOBORDERS : 0),
-                    reinterpret_cast<LPARAM>(m_texts[static_cast<size_t>(i)].GetString()));
+        SendMessage(SB_SETTEXTW, static_cast<WPARAM>(i) | (i == 0 ? SBT_NOBORDERS : 0),
+                    reinterpret_cast<LPARAM>(m_texts[static_cast<size_t>(i)].c_str()));
     return TRUE;
 }
 
@@ -94,14 +95,22 @@ LRESULT CStatusBar::OnSize(WPARAM, LPARAM)
 
 void CStatusBar::SetPaneText(int nIndex, const char* lpszNewText)
 {
+    const int cch = ::MultiByteToWideChar(CP_ACP, 0, lpszNewText, -1, nullptr, 0);
+    std::wstring text(static_cast<size_t>(cch > 0 ? cch : 1), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, lpszNewText, -1, &text[0], cch);
+    SetPaneText(nIndex, text.c_str());
+}
+
+void CStatusBar::SetPaneText(int nIndex, const wchar_t* lpszNewText)
+{
     if (!IsPane(nIndex))
         return;
-    CString& current = m_texts[static_cast<size_t>(nIndex)];
+    std::wstring& current = m_texts[static_cast<size_t>(nIndex)];
     if (current == lpszNewText)
         return;
     current = lpszNewText;
-    SendMessage(SB_SETTEXTA, static_cast<WPARAM>(nIndex) | (nIndex == 0 ? SBT_NOBORDERS : 0),
-                reinterpret_cast<LPARAM>(current.GetString()));
+    SendMessage(SB_SETTEXTW, static_cast<WPARAM>(nIndex) | (nIndex == 0 ? SBT_NOBORDERS : 0),
+                reinterpret_cast<LPARAM>(current.c_str()));
 }
 
 SIZE CStatusBar::CalcFixedLayout(BOOL, BOOL)

@@ -3,6 +3,7 @@
 #pragma once
 #include "ControlBar.h"
 
+#include <string>
 #include <vector>
 
 class CStatusBar : public CControlBar {
@@ -10,7 +11,9 @@ public:
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
     // One pane per id; a non-zero id's string row gives its width and first text.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
+    // A text in the system's code page, or in Unicode.
     void SetPaneText(int nIndex, const char* lpszNewText);
+    void SetPaneText(int nIndex, const wchar_t* lpszNewText);
     // A pane's id and text width; 0 for an index that names no pane.
     UINT GetItemID(int nIndex) const { return IsPane(nIndex) ? m_ids[static_cast<size_t>(nIndex)] : 0; }
     int GetPaneWidth(int nIndex) const { return IsPane(nIndex) ? m_widths[static_cast<size_t>(nIndex)] : 0; }
@@ -28,5 +31,5 @@ private:
     void UpdateParts();
     std::vector<UINT> m_ids;
     std::vector<int> m_widths;
-    std::vector<CString> m_texts;
+    std::vector<std::wstring> m_texts;
 };

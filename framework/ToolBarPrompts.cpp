@@ -6,8 +6,9 @@
 #include "FrameWnd.h"
 #include "afxres.h"
 
-#include <cstring>
+#include <algorithm>
 #include <iterator>
+#include <string>
 
 void CToolBar::ShowPrompt(UINT nID)
 {
@@ -43,17 +44,24 @@ BOOL CToolBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     NMHDR* pHdr = reinterpret_cast<NMHDR*>(lParam);
     if (pHdr->code != TTN_GETDISPINFOA && pHdr->code != TTN_GETDISPINFOW)
         return CControlBar::OnNotify(wParam, lParam, pResult);
-    char tip[std::size(NMTTDISPINFOA{}.szText)];
-    AfxCopyText(tip, sizeof tip, AfxLoadTooltip(static_cast<UINT>(pHdr->idFrom)));
-    if (pHdr->code == TTN_GETDISPINFOA) {
-        auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-        std::memcpy(info->szText, tip, sizeof tip);
+    const std::wstring tip = AfxLoadTooltip(static_cast<UINT>(pHdr->idFrom));
+    if (pHdr->code == TTN_GETDISPINFOW) {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        // Cut to the buffer, never between the two halves of a surrogate pair.
+        size_t n = std::min(tip.size(), std::size(info->szText) - 1);
+        if (n < tip.size() && n > 0 && tip[n - 1] >= 0xD800 && tip[n - 1] <= 0xDBFF)
+            --n;
+        tip.copy(info->szText, n);
+        info->szText[n] = L'\0';
         info->lpszText = info->szText;
         info->hinst = nullptr;
     } else {
-        auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
-        if (!::MultiByteToWideChar(CP_ACP, 0, tip, -1, info->szText, static_cast<int>(std::size(info->szText))))
-            info->szText[0] = L'\0';
+        // A tooltip that asks in the system's code page gets what it can show.
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+        const int cb = ::WideCharToMultiByte(CP_ACP, 0, tip.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        std::string text(static_cast<size_t>(cb > 0 ? cb : 1), '\0');
+        ::WideCharToMultiByte(CP_ACP, 0, tip.c_str(), -1, &text[0], cb, nullptr, nullptr);
+        AfxCopyText(info->szText, sizeof info->szText, text.c_str());
         info->lpszText = info->szText;
         info->hinst = nullptr;
     }
