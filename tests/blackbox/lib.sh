@@ -167,6 +167,7 @@ start_viewer() {
 quit_viewers() {
     local h
     for h in "${VIEWERS[@]}"; do cliptool quit "$h" || true; done
-    wait "${VIEWER_PIDS[@]}" 2>/dev/null || true
+    # Only the viewers: a bare wait would also wait for a program still running.
+    [ ${#VIEWER_PIDS[@]} = 0 ] || wait "${VIEWER_PIDS[@]}" 2>/dev/null || true
 }
 trap 'quit_viewers; end_locales' EXIT

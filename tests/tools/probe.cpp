@@ -25,12 +25,18 @@
 //   probe exstyle                the main window's extended style, in hex
 //   probe fontbox-sel            the font box's selected position (-1 for none)
 //   probe show N                 ShowWindow(main window, N)
+//   probe faces                  the faces the font box should list, from the system's own enumeration
+//                                (UTF-16LE hex, one a line); probe fontbox-faces: what it lists
+//   probe status-unicode N | tooltip-unicode | title-unicode | dialog-unicode: those texts read
+//                                in Unicode (UTF-16LE hex)
+//   probe dialog-type-unicode HEX  sets the input dialog's text in Unicode and presses OK
 //   probe kill [MS]              ends the program at once (TerminateProcess): no window is destroyed;
 //                                with MS, posts WM_CLOSE first and ends it MS ms later
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -97,6 +103,22 @@ void PrintHex(const char* text, size_t cb = std::string::npos)
     std::printf("\n");
 }
 
+// A Unicode text as its UTF-16LE bytes, in hex.
+void PrintHexW(const wchar_t* text)
+{
+    PrintHex(reinterpret_cast<const char*>(text), 2 * std::wcslen(text));
+}
+
+// Faces as the font box should list them, from this process's own enumeration:
+// TrueType alone, no '@' vertical variant, not proportional; the last on top.
+int CALLBACK CollectFace(const LOGFONTW* plf, const TEXTMETRICW*, DWORD type, LPARAM lParam)
+{
+    if (type == TRUETYPE_FONTTYPE && plf->lfFaceName[0] != L'@' && !(plf->lfPitchAndFamily & VARIABLE_PITCH))
+        reinterpret_cast<std::vector<std::wstring>*>(lParam)->insert(
+            reinterpret_cast<std::vector<std::wstring>*>(lParam)->begin(), plf->lfFaceName);
+    return 1;
+}
+
 // Memory in the window's own process, for messages whose pointers are not
 // carried across processes.
 class RemoteBuffer {
@@ -115,6 +137,7 @@ public:
     }
     LPARAM Address() const { return reinterpret_cast<LPARAM>(m_p); }
     void Read(void* out) const { ::ReadProcessMemory(m_hProcess, m_p, out, m_size, nullptr); }
+    void Write(const void* in) const { ::WriteProcessMemory(m_hProcess, m_p, in, m_size, nullptr); }
 
 private:
     HANDLE m_hProcess;
@@ -230,6 +253,17 @@ int main(int argc, char** argv)
         return SetClipboard(argv[2], TextFormat(cmd));
     if (cmd == "clip-get" || cmd == "clip-get-unicode")
         return GetClipboard(TextFormat(cmd));
+    if (cmd == "faces") {
+        std::vector<std::wstring> faces;
+        LOGFONTW lf{};
+        lf.lfCharSet = SHIFTJIS_CHARSET;
+        HDC hdc = ::GetDC(nullptr);
+        ::EnumFontFamiliesExW(hdc, &lf, reinterpret_cast<FONTENUMPROCW>(&CollectFace), reinterpret_cast<LPARAM>(&faces), 0);
+        ::ReleaseDC(nullptr, hdc);
+        for (const std::wstring& face : faces)
+            PrintHexW(face.c_str());
+        return 0;
+    }
 
     HWND hFrame = Frame();
     if (!hFrame) {
@@ -262,10 +296,31 @@ int main(int argc, char** argv)
         }
         if (cmd == "dialog-rect")
             PrintRect(r);
-        else if (hDlg)
-            PrintHex(title);
-        else
+        else if (!hDlg)
             std::printf("none\n");
+        else if (cmd == "dialog")
+            PrintHex(title);
+    } else if (cmd == "dialog-unicode" || cmd == "dialog-type-unicode") {
+        HWND hDlg = nullptr;
+        while ((hDlg = ::FindWindowExA(nullptr, hDlg, reinterpret_cast<LPCSTR>(32770), nullptr)) != nullptr) {
+            if (::GetWindow(hDlg, GW_OWNER) == hFrame && ::IsWindowVisible(hDlg))
+                break;
+        }
+        if (!hDlg)
+            return 1;
+        if (cmd == "dialog-unicode") {
+            wchar_t title[128] = {};
+            ::GetWindowTextW(hDlg, title, 128);
+            PrintHexW(title);
+        } else if (argc > 2) { // types the text and presses OK
+            const std::string bytes = BytesFromHex(argv[2]) + std::string(2, '\0');
+            ::SendMessageW(::GetDlgItem(hDlg, 1000), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()));
+            ::PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+        }
+    } else if (cmd == "title-unicode") {
+        wchar_t title[128] = {};
+        ::GetWindowTextW(hFrame, title, 128);
+        PrintHexW(title);
     } else if (cmd == "status" && argc > 2) {
         HWND hBar = ::GetDlgItem(hFrame, 0xE801);
         char text[512] = {};
@@ -274,6 +329,34 @@ int main(int argc, char** argv)
         remote.Read(text);
         text[sizeof text - 1] = 0;
         PrintHex(text);
+    } else if (cmd == "status-unicode" && argc > 2) {
+        HWND hBar = ::GetDlgItem(hFrame, 0xE801);
+        wchar_t text[512] = {};
+        RemoteBuffer remote(hBar, sizeof text);
+        ::SendMessageW(hBar, SB_GETTEXTW, std::strtoul(argv[2], nullptr, 0), remote.Address());
+        remote.Read(text);
+        text[511] = 0;
+        PrintHexW(text);
+    } else if (cmd == "fontbox-faces") {
+        HWND hBox = FindProgramWindow(hFrame, WC_COMBOBOXEXA, 101);
+        struct Item {
+            COMBOBOXEXITEMW item;
+            wchar_t text[64];
+        } got{};
+        const int count = static_cast<int>(::SendMessageW(hBox, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            RemoteBuffer remote(hBox, sizeof got);
+            Item asked{};
+            asked.item.mask = CBEIF_TEXT;
+            asked.item.iItem = i;
+            asked.item.pszText = reinterpret_cast<wchar_t*>(remote.Address() + offsetof(Item, text));
+            asked.item.cchTextMax = 64;
+            remote.Write(&asked);
+            ::SendMessageW(hBox, CBEM_GETITEMW, 0, remote.Address());
+            remote.Read(&got);
+            got.text[63] = 0;
+            PrintHexW(got.text);
+        }
     } else if (cmd == "toolbar-rect" || cmd == "fontbox-rect") {
         HWND h = cmd == "toolbar-rect" ? FindProgramWindow(hFrame, TOOLBARCLASSNAMEA, 0xE800)
                                        : FindProgramWindow(hFrame, WC_COMBOBOXEXA, 101);
@@ -317,6 +400,14 @@ int main(int argc, char** argv)
         ::GetClientRect(hFrame, &r);
         ::MapWindowPoints(hFrame, nullptr, reinterpret_cast<POINT*>(&r), 2);
         PrintRect(r);
+    } else if (cmd == "tooltip-unicode") {
+        HWND hTip = nullptr;
+        ::EnumThreadWindows(::GetWindowThreadProcessId(hFrame, nullptr), &FindTooltip, reinterpret_cast<LPARAM>(&hTip));
+        wchar_t text[256] = {};
+        if (!hTip)
+            return 1;
+        ::SendMessageW(hTip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+        PrintHexW(text);
     } else if (cmd == "tooltip") {
         HWND hTip = nullptr;
         ::EnumThreadWindows(::GetWindowThreadProcessId(hFrame, nullptr), &FindTooltip, reinterpret_cast<LPARAM>(&hTip));
