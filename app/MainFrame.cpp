@@ -92,7 +92,7 @@ void CMainFrame::OnDestroy()
     CFrameWnd::OnDestroy();
 }
 
-CString CMainFrame::GetSelectedFace() const
+std::wstring CMainFrame::GetSelectedFace() const
 {
     return m_wndToolBar.m_wndFontBox.GetSelectedFace();
 }

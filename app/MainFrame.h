@@ -7,6 +7,8 @@
 #include "../view/CharView.h"
 #include "FontBar.h"
 
+#include <string>
+
 class CMainFrame : public CFrameWnd {
 public:
     CMainFrame();
@@ -20,7 +22,7 @@ public:
     int IsBold() const { return m_nFlags & FLAG_BOLD; }
     int IsItalic() const { return m_nFlags & FLAG_ITALIC; }
     // The face chosen for the glyph; empty while none is chosen.
-    CString GetSelectedFace() const;
+    std::wstring GetSelectedFace() const;
     BOOL FillFontBox();
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;

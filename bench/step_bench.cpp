@@ -65,7 +65,7 @@ SIZE SizeViewTo(CMainFrame& frame, int cx, int cy)
 
 // The minimal program's glyph: its font and its two bytes.
 struct MinimalGlyph {
-    LOGFONTA lf{};
+    LOGFONTW lf{};
     const char* bytes = nullptr;
 } g_minimal;
 
@@ -75,7 +75,7 @@ LRESULT CALLBACK MinimalProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
     PAINTSTRUCT ps;
     HDC hdc = ::BeginPaint(hWnd, &ps);
-    HFONT hFont = ::CreateFontIndirectA(&g_minimal.lf);
+    HFONT hFont = ::CreateFontIndirectW(&g_minimal.lf);
     HGDIOBJ old = ::SelectObject(hdc, hFont);
     ::TextOutA(hdc, 0, 0, g_minimal.bytes, 2);
     ::SelectObject(hdc, old);

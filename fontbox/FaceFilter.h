@@ -8,9 +8,9 @@ namespace fontbox {
 constexpr unsigned kTrueTypeFontType = 0x0004; // TRUETYPE_FONTTYPE
 constexpr unsigned char kVariablePitch = 0x02; // VARIABLE_PITCH
 
-inline bool IsListedFace(const char* faceName, unsigned fontType, unsigned char pitchAndFamily)
+inline bool IsListedFace(const wchar_t* faceName, unsigned fontType, unsigned char pitchAndFamily)
 {
-    return fontType == kTrueTypeFontType && faceName[0] != '@' && !(pitchAndFamily & kVariablePitch);
+    return fontType == kTrueTypeFontType && faceName[0] != L'@' && !(pitchAndFamily & kVariablePitch);
 }
 
 } // namespace fontbox

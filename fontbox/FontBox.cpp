@@ -15,13 +15,15 @@ namespace {
 constexpr int kFaceBuffer = LF_FACESIZE + 1;
 
 // Inserts every face that suits the glyph at the top of the box (lParam).
-int CALLBACK EnumFaceProc(const LOGFONTA* plf, const TEXTMETRICA*, DWORD fontType, LPARAM lParam)
+// Unicode names: on a system whose code page is not 932 a Japanese name has
+// no ANSI form, and a face is only found again by its real name.
+int CALLBACK EnumFaceProc(const LOGFONTW* plf, const TEXTMETRICW*, DWORD fontType, LPARAM lParam)
 {
     if (fontbox::IsListedFace(plf->lfFaceName, fontType, plf->lfPitchAndFamily)) {
-        COMBOBOXEXITEMA item{};
+        COMBOBOXEXITEMW item{};
         item.mask = CBEIF_TEXT;
         item.iItem = 0;
-        item.pszText = const_cast<char*>(plf->lfFaceName);
+        item.pszText = const_cast<wchar_t*>(plf->lfFaceName);
         reinterpret_cast<const CFontBox*>(lParam)->InsertItem(&item);
     }
     return 1; // always to the end of the enumeration
@@ -32,9 +34,9 @@ int CALLBACK EnumFaceProc(const LOGFONTA* plf, const TEXTMETRICA*, DWORD fontTyp
 void CFontBox::Fill(HDC hDC, int nStored)
 {
     if (hDC) {
-        LOGFONTA lf{};
+        LOGFONTW lf{};
         lf.lfCharSet = SHIFTJIS_CHARSET; // no face name: every face of the character set
-        ::EnumFontFamiliesExA(hDC, &lf, reinterpret_cast<FONTENUMPROCA>(&EnumFaceProc),
+        ::EnumFontFamiliesExW(hDC, &lf, reinterpret_cast<FONTENUMPROCW>(&EnumFaceProc),
                               reinterpret_cast<LPARAM>(this), 0);
     }
     FitDroppedWidth();
@@ -43,14 +45,13 @@ void CFontBox::Fill(HDC hDC, int nStored)
     SetCurSel(nStored); // sends no CBN_SELCHANGE; the view reads the face at its next paint
 }
 
-CString CFontBox::GetSelectedFace() const
+std::wstring CFontBox::GetSelectedFace() const
 {
-    CString face;
     const int nSel = m_hWnd ? GetCurSel() : CB_ERR;
     if (nSel == CB_ERR)
-        return face;
-    GetItemText(nSel, face.GetBuffer(kFaceBuffer), kFaceBuffer);
-    face.ReleaseBuffer(-1);
+        return std::wstring();
+    wchar_t face[kFaceBuffer];
+    GetItemText(nSel, face, kFaceBuffer);
     return face;
 }
 
@@ -61,10 +62,10 @@ void CFontBox::OnSelChange()
         pFrame->m_wndView.Invalidate(TRUE);
 }
 
-void CFontBox::GetItemText(int nIndex, char* text, int cchText) const
+void CFontBox::GetItemText(int nIndex, wchar_t* text, int cchText) const
 {
-    text[0] = '\0'; // stays empty when the box gives no text
-    COMBOBOXEXITEMA item{};
+    text[0] = L'\0'; // stays empty when the box gives no text
+    COMBOBOXEXITEMW item{};
     item.mask = CBEIF_TEXT;
     item.iItem = nIndex;
     item.pszText = text;
@@ -82,12 +83,12 @@ void CFontBox::FitDroppedWidth() const
         return;
     CSelectObject select(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(hCombo, WM_GETFONT, 0, 0)));
     int widest = 0;
-    char text[kFaceBuffer];
+    wchar_t text[kFaceBuffer];
     const int count = GetCount();
     for (int i = 0; i < count; ++i) {
         GetItemText(i, text, kFaceBuffer);
         SIZE size{};
-        ::GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+        ::GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
         widest = std::max(widest, static_cast<int>(size.cx));
     }
     // The list's borders, the item's margins and room for a scroll bar.

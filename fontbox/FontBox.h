@@ -2,6 +2,8 @@
 #pragma once
 #include "../framework/Framework.h"
 
+#include <string>
+
 class CFontBox : public CComboBoxEx {
 public:
     // Lists the Shift-JIS faces of hDC that suit the glyph, the last
@@ -10,7 +12,7 @@ public:
     // nStored is past the end, nothing when it is negative.
     void Fill(HDC hDC, int nStored);
     // The selected entry's face name; empty while nothing is selected.
-    CString GetSelectedFace() const;
+    std::wstring GetSelectedFace() const;
 
 protected:
     void OnSelChange();
@@ -18,6 +20,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void GetItemText(int nIndex, char* text, int cchText) const;
+    void GetItemText(int nIndex, wchar_t* text, int cchText) const;
     void FitDroppedWidth() const;
 };

@@ -15,13 +15,14 @@ public:
 class CComboBoxEx : public CComboBox {
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-    int InsertItem(const COMBOBOXEXITEMA* pItem) const
+    // Items in Unicode, whatever the system's code page.
+    int InsertItem(const COMBOBOXEXITEMW* pItem) const
     {
-        return static_cast<int>(SendMessage(CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(pItem)));
+        return static_cast<int>(SendMessage(CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(pItem)));
     }
-    BOOL GetItem(COMBOBOXEXITEMA* pItem) const
+    BOOL GetItem(COMBOBOXEXITEMW* pItem) const
     {
-        return static_cast<BOOL>(SendMessage(CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(pItem)));
+        return static_cast<BOOL>(SendMessage(CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(pItem)));
     }
     // The combo box inside, which holds the list.
     HWND GetComboBoxCtrl() const { return reinterpret_cast<HWND>(SendMessage(CBEM_GETCOMBOCONTROL)); }

@@ -112,10 +112,10 @@ public:
     ~CFont() { DeleteObject(); }
     CFont(const CFont&) = delete;
     CFont& operator=(const CFont&) = delete;
-    BOOL CreateFontIndirect(const LOGFONTA* lf)
+    BOOL CreateFontIndirect(const LOGFONTW* lf)
     {
         DeleteObject();
-        m_hObject = ::CreateFontIndirectA(lf);
+        m_hObject = ::CreateFontIndirectW(lf);
         return m_hObject != nullptr;
     }
     void DeleteObject()

@@ -5,7 +5,7 @@
 #include "InputDlg.h"
 #include "StatusText.h"
 
-#include <cstring>
+#include <cwchar>
 
 BEGIN_MESSAGE_MAP(CCharView, CWnd)
     ON_WM_PAINT()
@@ -72,9 +72,9 @@ int CCharView::OnCreate(LPCREATESTRUCTA lpcs)
     return 0;
 }
 
-LOGFONTA CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const
+LOGFONTW CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const
 {
-    LOGFONTA lf{};
+    LOGFONTW lf{};
     lf.lfHeight = cy; // positive: the character cell is the window's height
     lf.lfWidth = cursor.CurrentWidth() == 2 ? cx / 2 : cx;
     lf.lfCharSet = SHIFTJIS_CHARSET;
@@ -84,8 +84,8 @@ LOGFONTA CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) cons
             lf.lfWeight = FW_BOLD;
         if (pFrame->IsItalic())
             lf.lfItalic = TRUE;
-        const CString face = pFrame->GetSelectedFace();
-        std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+        const std::wstring face = pFrame->GetSelectedFace();
+        std::wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     }
     return lf;
 }

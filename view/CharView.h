@@ -28,7 +28,7 @@ public:
 
     // The font that draws the current character in a window whose outer
     // size is cx by cy, for the frame's face and options.
-    LOGFONTA GlyphFont(int cx, int cy) const { return GlyphFontFor(m_cursor, cx, cy); }
+    LOGFONTW GlyphFont(int cx, int cy) const { return GlyphFontFor(m_cursor, cx, cy); }
 
     // Once the program is idle after a glyph was painted: draws the characters
     // on either side of it once, off screen, in the fonts they will be drawn
@@ -47,7 +47,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    LOGFONTA GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const;
+    LOGFONTW GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const;
     bool m_bWarmPending = false; // a glyph was painted; its neighbours are not warmed yet
     CGlyphFonts m_fonts;         // what the glyphs are drawn in, shared by paint and warming
 

@@ -1,8 +1,9 @@
 #include "GlyphFonts.h"
 
 #include <cstring>
+#include <cwchar>
 
-HFONT CGlyphFonts::Get(const LOGFONTA& lf)
+HFONT CGlyphFonts::Get(const LOGFONTW& lf)
 {
     for (int i = 0; i < m_nFonts; ++i) {
         if (std::memcmp(&m_logFonts[i], &lf, sizeof lf) == 0)
@@ -11,7 +12,7 @@ HFONT CGlyphFonts::Get(const LOGFONTA& lf)
     // Another size or face: the fonts of the last one are of no more use.
     if (m_nFonts == kMaxFonts ||
         (m_nFonts > 0 && (m_logFonts[0].lfHeight != lf.lfHeight ||
-                          std::strcmp(m_logFonts[0].lfFaceName, lf.lfFaceName) != 0)))
+                          std::wcscmp(m_logFonts[0].lfFaceName, lf.lfFaceName) != 0)))
         Release();
     if (!m_fonts[m_nFonts].CreateFontIndirect(&lf))
         return nullptr;

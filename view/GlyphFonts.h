@@ -10,14 +10,14 @@
 class CGlyphFonts {
 public:
     // The font for lf, created on first use; null when none can be created.
-    HFONT Get(const LOGFONTA& lf);
+    HFONT Get(const LOGFONTW& lf);
 
 private:
     // One character width or the other, bold or not, italic or not.
     static constexpr int kMaxFonts = 8;
     void Release();
 
-    std::array<LOGFONTA, kMaxFonts> m_logFonts{};
+    std::array<LOGFONTW, kMaxFonts> m_logFonts{};
     std::array<CFont, kMaxFonts> m_fonts;
     int m_nFonts = 0;
 };

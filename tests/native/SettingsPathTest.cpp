@@ -55,14 +55,14 @@ TEST(FaceFilter, ListsFixedPitchTrueTypeFacesThatAreNotVertical)
     using fontbox::IsListedFace;
     constexpr unsigned kRaster = 0x1, kDevice = 0x2, kTrueType = 0x4;
     // Pitch in the low bits: default 0, fixed 1, variable 2 (and 3, both bits).
-    EXPECT_TRUE(IsListedFace("Gothic", kTrueType, 0x30));
-    EXPECT_TRUE(IsListedFace("Gothic", kTrueType, 0x31));
-    EXPECT_FALSE(IsListedFace("PGothic", kTrueType, 0x32));
-    EXPECT_FALSE(IsListedFace("Odd", kTrueType, 0x33));
-    EXPECT_FALSE(IsListedFace("@Gothic", kTrueType, 0x31));
-    EXPECT_TRUE(IsListedFace("G@thic", kTrueType, 0x31));
-    EXPECT_FALSE(IsListedFace("Gothic", kTrueType | kDevice, 0x31));
-    EXPECT_FALSE(IsListedFace("Gothic", kTrueType | kRaster, 0x31));
-    EXPECT_FALSE(IsListedFace("Gothic", kRaster, 0x31));
-    EXPECT_FALSE(IsListedFace("Gothic", 0, 0x31));
+    EXPECT_TRUE(IsListedFace(L"Gothic", kTrueType, 0x30));
+    EXPECT_TRUE(IsListedFace(L"Gothic", kTrueType, 0x31));
+    EXPECT_FALSE(IsListedFace(L"PGothic", kTrueType, 0x32));
+    EXPECT_FALSE(IsListedFace(L"Odd", kTrueType, 0x33));
+    EXPECT_FALSE(IsListedFace(L"@Gothic", kTrueType, 0x31));
+    EXPECT_TRUE(IsListedFace(L"G@thic", kTrueType, 0x31));
+    EXPECT_FALSE(IsListedFace(L"Gothic", kTrueType | kDevice, 0x31));
+    EXPECT_FALSE(IsListedFace(L"Gothic", kTrueType | kRaster, 0x31));
+    EXPECT_FALSE(IsListedFace(L"Gothic", kRaster, 0x31));
+    EXPECT_FALSE(IsListedFace(L"Gothic", 0, 0x31));
 }

@@ -18,12 +18,12 @@ using wine_test::Sjis;
 namespace {
 
 struct Enumerated {
-    std::string face;
+    std::wstring face;
     DWORD type;
     BYTE pitch;
 };
 
-int CALLBACK Collect(const LOGFONTA* plf, const TEXTMETRICA*, DWORD type, LPARAM lParam)
+int CALLBACK Collect(const LOGFONTW* plf, const TEXTMETRICW*, DWORD type, LPARAM lParam)
 {
     reinterpret_cast<std::vector<Enumerated>*>(lParam)->push_back({plf->lfFaceName, type, plf->lfPitchAndFamily});
     return 1;
@@ -33,24 +33,24 @@ int CALLBACK Collect(const LOGFONTA* plf, const TEXTMETRICA*, DWORD type, LPARAM
 std::vector<Enumerated> EnumerateFaces(HWND hWnd)
 {
     std::vector<Enumerated> faces;
-    LOGFONTA lf{};
+    LOGFONTW lf{};
     lf.lfCharSet = SHIFTJIS_CHARSET;
     HDC hdc = ::GetDC(hWnd);
-    ::EnumFontFamiliesExA(hdc, &lf, reinterpret_cast<FONTENUMPROCA>(&Collect), reinterpret_cast<LPARAM>(&faces), 0);
+    ::EnumFontFamiliesExW(hdc, &lf, reinterpret_cast<FONTENUMPROCW>(&Collect), reinterpret_cast<LPARAM>(&faces), 0);
     ::ReleaseDC(hWnd, hdc);
     return faces;
 }
 
-std::vector<std::string> Entries(const CFontBox& box)
+std::vector<std::wstring> Entries(const CFontBox& box)
 {
-    std::vector<std::string> entries;
+    std::vector<std::wstring> entries;
     for (int i = 0; i < box.GetCount(); ++i) {
-        char text[64] = {};
-        COMBOBOXEXITEMA item{};
+        wchar_t text[64] = {};
+        COMBOBOXEXITEMW item{};
         item.mask = CBEIF_TEXT;
         item.iItem = i;
         item.pszText = text;
-        item.cchTextMax = sizeof text;
+        item.cchTextMax = static_cast<int>(std::size(text));
         box.GetItem(&item);
         entries.push_back(text);
     }
@@ -69,35 +69,35 @@ std::string FileBytes(const std::string& path)
 
 TEST_F(FrameTest, FontBoxListsTheInstalledFixedTrueTypeFacesLastEnumeratedFirst)
 {
-    std::vector<std::string> expected;
+    std::vector<std::wstring> expected;
     for (const Enumerated& e : EnumerateFaces(frame->m_hWnd)) {
         if (e.type == TRUETYPE_FONTTYPE && e.face[0] != '@' && !(e.pitch & VARIABLE_PITCH))
             expected.insert(expected.begin(), e.face);
     }
-    const std::vector<std::string> entries = Entries(frame->m_wndToolBar.m_wndFontBox);
+    const std::vector<std::wstring> entries = Entries(frame->m_wndToolBar.m_wndFontBox);
     EXPECT_EQ(entries, expected);
     // The IPA fonts installed here: the fixed faces are listed, the proportional ones are not.
-    const auto listed = [&](const char* utf8) {
-        return std::find(entries.begin(), entries.end(), Sjis(utf8)) != entries.end();
+    const auto listed = [&](const wchar_t* face) {
+        return std::find(entries.begin(), entries.end(), face) != entries.end();
     };
-    EXPECT_TRUE(listed("IPAゴシック"));
-    EXPECT_TRUE(listed("IPA明朝"));
-    EXPECT_FALSE(listed("IPA Pゴシック"));
-    EXPECT_FALSE(listed("@IPAゴシック"));
+    EXPECT_TRUE(listed(L"IPAゴシック"));
+    EXPECT_TRUE(listed(L"IPA明朝"));
+    EXPECT_FALSE(listed(L"IPA Pゴシック"));
+    EXPECT_FALSE(listed(L"@IPAゴシック"));
 
     // Nothing stored: the top entry is selected, and it is the glyph's face.
     ASSERT_FALSE(entries.empty());
     EXPECT_EQ(frame->m_wndToolBar.m_wndFontBox.GetCurSel(), 0);
-    EXPECT_EQ(std::string(frame->GetSelectedFace()), entries[0]);
+    EXPECT_EQ(frame->GetSelectedFace(), entries[0]);
 
     // The drop-down list shows the longest name whole.
     HWND hCombo = frame->m_wndToolBar.m_wndFontBox.GetComboBoxCtrl();
     HDC hdc = ::GetDC(hCombo);
     HGDIOBJ old = ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(::SendMessageA(hCombo, WM_GETFONT, 0, 0)));
     LONG widest = 0;
-    for (const std::string& e : entries) {
+    for (const std::wstring& e : entries) {
         SIZE size;
-        ::GetTextExtentPoint32A(hdc, e.c_str(), static_cast<int>(e.size()), &size);
+        ::GetTextExtentPoint32W(hdc, e.c_str(), static_cast<int>(e.size()), &size);
         widest = std::max(widest, size.cx);
     }
     ::SelectObject(hdc, old);
@@ -123,7 +123,7 @@ TEST_F(FrameTest, FontBoxRestoresTheStoredPositionWithoutRepainting)
         EXPECT_EQ(box.GetCurSel(), rule.second) << "stored " << rule.first;
         EXPECT_FALSE(::GetUpdateRect(view->m_hWnd, nullptr, FALSE)) << "restoring repainted the view";
     }
-    EXPECT_STREQ(frame->GetSelectedFace(), ""); // nothing selected
+    EXPECT_EQ(frame->GetSelectedFace(), L""); // nothing selected
     // Nothing selected at close: the stored position stays.
     frame->DestroyWindow();
     EXPECT_EQ(::GetPrivateProfileIntA("settings", "ffcomboindex", 7, SettingsFile().c_str()), -1u);
@@ -135,7 +135,7 @@ TEST_F(FrameTest, PickingAFaceRepaintsTheSameCharacterInIt)
     ASSERT_GE(box.GetCount(), 2);
     view->SetText(Sjis("大きい").c_str());
     view->NextChar();
-    const std::string first = std::string(frame->GetSelectedFace());
+    const std::wstring first = frame->GetSelectedFace();
     view->UpdateWindow();
     const int inkBefore = InkPixels(view->m_hWnd);
 
@@ -148,7 +148,7 @@ TEST_F(FrameTest, PickingAFaceRepaintsTheSameCharacterInIt)
     };
     pickNext();
     EXPECT_EQ(box.GetCurSel(), 1);
-    EXPECT_NE(std::string(frame->GetSelectedFace()), first);
+    EXPECT_NE(frame->GetSelectedFace(), first);
     EXPECT_NE(InkPixels(view->m_hWnd), inkBefore) << "the glyph was not drawn in the new face";
     EXPECT_EQ(view->GetIndex(), 1);
 

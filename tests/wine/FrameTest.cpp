@@ -138,12 +138,12 @@ TEST_F(FrameTest, BoldAndItalicChangeTheGlyphFontOnly)
 TEST_F(FrameTest, GlyphCellIsTheOuterWindowSize)
 {
     view->SetText(Sjis("aあ").c_str());
-    LOGFONTA lf = view->GlyphFont(300, 200);
+    LOGFONTW lf = view->GlyphFont(300, 200);
     EXPECT_EQ(lf.lfHeight, 200);
     EXPECT_EQ(lf.lfWidth, 300);
     EXPECT_EQ(lf.lfCharSet, SHIFTJIS_CHARSET);
     EXPECT_EQ(lf.lfPitchAndFamily, FF_MODERN | DEFAULT_PITCH);
-    EXPECT_STREQ(lf.lfFaceName, frame->GetSelectedFace());
+    EXPECT_STREQ(lf.lfFaceName, frame->GetSelectedFace().c_str());
     view->NextChar();
     lf = view->GlyphFont(300, 200);
     EXPECT_EQ(lf.lfWidth, 150);
