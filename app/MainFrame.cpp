@@ -92,7 +92,7 @@ void CMainFrame::OnDestroy()
     CFrameWnd::OnDestroy();
 }
 
-std::wstring CMainFrame::GetSelectedFace() const
+CStringW CMainFrame::GetSelectedFace() const
 {
     return m_wndToolBar.m_wndFontBox.GetSelectedFace();
 }

@@ -7,7 +7,6 @@
 #include "../view/CharView.h"
 #include "FontBar.h"
 
-#include <string>
 
 class CMainFrame : public CFrameWnd {
 public:
@@ -22,7 +21,7 @@ public:
     int IsBold() const { return m_nFlags & FLAG_BOLD; }
     int IsItalic() const { return m_nFlags & FLAG_ITALIC; }
     // The face chosen for the glyph; empty while none is chosen.
-    std::wstring GetSelectedFace() const;
+    CStringW GetSelectedFace() const;
     BOOL FillFontBox();
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;

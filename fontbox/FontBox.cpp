@@ -45,11 +45,11 @@ void CFontBox::Fill(HDC hDC, int nStored)
     SetCurSel(nStored); // sends no CBN_SELCHANGE; the view reads the face at its next paint
 }
 
-std::wstring CFontBox::GetSelectedFace() const
+CStringW CFontBox::GetSelectedFace() const
 {
     const int nSel = m_hWnd ? GetCurSel() : CB_ERR;
     if (nSel == CB_ERR)
-        return std::wstring();
+        return CStringW();
     wchar_t face[kFaceBuffer];
     GetItemText(nSel, face, kFaceBuffer);
     return face;

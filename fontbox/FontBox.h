@@ -2,7 +2,6 @@
 #pragma once
 #include "../framework/Framework.h"
 
-#include <string>
 
 class CFontBox : public CComboBoxEx {
 public:
@@ -12,7 +11,7 @@ public:
     // nStored is past the end, nothing when it is negative.
     void Fill(HDC hDC, int nStored);
     // The selected entry's face name; empty while nothing is selected.
-    std::wstring GetSelectedFace() const;
+    CStringW GetSelectedFace() const;
 
 protected:
     void OnSelChange();

@@ -3,11 +3,11 @@
 // feed and its tooltip; a row without a line feed is all prompt (the idle
 // text is one).
 #pragma once
-#include <string>
+#include "String.h"
 
 // Row nID whole; empty when there is no such row.
-std::wstring AfxLoadText(unsigned int nID);
+CStringW AfxLoadText(unsigned int nID);
 // The prompt of row nID; empty when there is no such row.
-std::wstring AfxLoadPrompt(unsigned int nID);
+CStringW AfxLoadPrompt(unsigned int nID);
 // The tooltip of row nID; empty when the row has none.
-std::wstring AfxLoadTooltip(unsigned int nID);
+CStringW AfxLoadTooltip(unsigned int nID);

@@ -42,14 +42,14 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
         return FALSE;
     m_ids.assign(lpIDArray, lpIDArray + nIDCount);
     m_widths.assign(static_cast<size_t>(nIDCount), 0);
-    m_texts.assign(static_cast<size_t>(nIDCount), std::wstring());
+    m_texts.assign(static_cast<size_t>(nIDCount), CStringW());
     CClientDC dc(this);
     CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
     bool ok = true;
     for (int i = 0; i < nIDCount && ok; ++i) {
         if (m_ids[static_cast<size_t>(i)] == ID_SEPARATOR)
             continue; // the message pane takes what the others leave
-        const std::wstring text = AfxLoadText(m_ids[static_cast<size_t>(i)]);
+        const CStringW text = AfxLoadText(m_ids[static_cast<size_t>(i)]);
         ok = !text.empty();
         SIZE extent{};
         ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
@@ -96,7 +96,7 @@ LRESULT CStatusBar::OnSize(WPARAM, LPARAM)
 void CStatusBar::SetPaneText(int nIndex, const char* lpszNewText)
 {
     const int cch = ::MultiByteToWideChar(CP_ACP, 0, lpszNewText, -1, nullptr, 0);
-    std::wstring text(static_cast<size_t>(cch > 0 ? cch : 1), L'\0');
+    CStringW text(static_cast<size_t>(cch > 0 ? cch : 1), L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, lpszNewText, -1, &text[0], cch);
     SetPaneText(nIndex, text.c_str());
 }
@@ -105,7 +105,7 @@ void CStatusBar::SetPaneText(int nIndex, const wchar_t* lpszNewText)
 {
     if (!IsPane(nIndex))
         return;
-    std::wstring& current = m_texts[static_cast<size_t>(nIndex)];
+    CStringW& current = m_texts[static_cast<size_t>(nIndex)];
     if (current == lpszNewText)
         return;
     current = lpszNewText;

@@ -3,7 +3,7 @@
 #pragma once
 #include "ControlBar.h"
 
-#include <string>
+#include "String.h"
 #include <vector>
 
 class CStatusBar : public CControlBar {
@@ -31,5 +31,5 @@ private:
     void UpdateParts();
     std::vector<UINT> m_ids;
     std::vector<int> m_widths;
-    std::vector<std::wstring> m_texts;
+    std::vector<CStringW> m_texts;
 };

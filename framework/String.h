@@ -42,6 +42,13 @@ private:
     std::string m_str;
 };
 
+// The program's wide (UTF-16) strings: texts a person reads, face names. A
+// traits type of its own keeps the library's prebuilt std::wstring, which
+// links in whole (some 20 KB), out of the program: only what is used of the
+// template is compiled in.
+struct CWideCharTraits : std::char_traits<wchar_t> {};
+using CStringW = std::basic_string<wchar_t, CWideCharTraits>;
+
 // Copies as much of src into dest (cbDest bytes, terminated) as fits without
 // cutting a double-byte character of the system code page (Windows only).
 void AfxCopyText(char* dest, size_t cbDest, const char* src);

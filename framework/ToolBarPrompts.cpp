@@ -44,7 +44,7 @@ BOOL CToolBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     NMHDR* pHdr = reinterpret_cast<NMHDR*>(lParam);
     if (pHdr->code != TTN_GETDISPINFOA && pHdr->code != TTN_GETDISPINFOW)
         return CControlBar::OnNotify(wParam, lParam, pResult);
-    const std::wstring tip = AfxLoadTooltip(static_cast<UINT>(pHdr->idFrom));
+    const CStringW tip = AfxLoadTooltip(static_cast<UINT>(pHdr->idFrom));
     if (pHdr->code == TTN_GETDISPINFOW) {
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
         // Cut to the buffer, never between the two halves of a surrogate pair.

@@ -84,7 +84,7 @@ LOGFONTW CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) cons
             lf.lfWeight = FW_BOLD;
         if (pFrame->IsItalic())
             lf.lfItalic = TRUE;
-        const std::wstring face = pFrame->GetSelectedFace();
+        const CStringW face = pFrame->GetSelectedFace();
         std::wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     }
     return lf;

@@ -16,7 +16,7 @@ void CInputDlg::DoDataExchange(CDataExchange* pDX)
     // Where the system's code page is not the text's own, the typed text is
     // taken in Unicode and converted to code page 932.
     HWND hEdit = GetDlgItem(IDC_INPUT);
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(hEdit)) + 1, L'\0');
+    CStringW text(static_cast<size_t>(::GetWindowTextLengthW(hEdit)) + 1, L'\0');
     ::GetWindowTextW(hEdit, &text[0], static_cast<int>(text.size()));
     m_strInput = exchange::Cp932FromUnicode(text.c_str(), text.size()).c_str();
 }

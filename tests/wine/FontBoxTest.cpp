@@ -88,7 +88,7 @@ TEST_F(FrameTest, FontBoxListsTheInstalledFixedTrueTypeFacesLastEnumeratedFirst)
     // Nothing stored: the top entry is selected, and it is the glyph's face.
     ASSERT_FALSE(entries.empty());
     EXPECT_EQ(frame->m_wndToolBar.m_wndFontBox.GetCurSel(), 0);
-    EXPECT_EQ(frame->GetSelectedFace(), entries[0]);
+    EXPECT_STREQ(frame->GetSelectedFace().c_str(), entries[0].c_str());
 
     // The drop-down list shows the longest name whole.
     HWND hCombo = frame->m_wndToolBar.m_wndFontBox.GetComboBoxCtrl();
@@ -123,7 +123,7 @@ TEST_F(FrameTest, FontBoxRestoresTheStoredPositionWithoutRepainting)
         EXPECT_EQ(box.GetCurSel(), rule.second) << "stored " << rule.first;
         EXPECT_FALSE(::GetUpdateRect(view->m_hWnd, nullptr, FALSE)) << "restoring repainted the view";
     }
-    EXPECT_EQ(frame->GetSelectedFace(), L""); // nothing selected
+    EXPECT_STREQ(frame->GetSelectedFace().c_str(), L""); // nothing selected
     // Nothing selected at close: the stored position stays.
     frame->DestroyWindow();
     EXPECT_EQ(::GetPrivateProfileIntA("settings", "ffcomboindex", 7, SettingsFile().c_str()), -1u);
@@ -135,7 +135,7 @@ TEST_F(FrameTest, PickingAFaceRepaintsTheSameCharacterInIt)
     ASSERT_GE(box.GetCount(), 2);
     view->SetText(Sjis("大きい").c_str());
     view->NextChar();
-    const std::wstring first = frame->GetSelectedFace();
+    const CStringW first = frame->GetSelectedFace();
     view->UpdateWindow();
     const int inkBefore = InkPixels(view->m_hWnd);
 
