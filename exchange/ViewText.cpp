@@ -32,12 +32,19 @@ bool IsLineBreakOrTab(char c)
 // of it as the view keeps.
 std::string Cp932FromSystemText(const char* p, size_t cb)
 {
+    const bool bUtf8 = ::GetACP() == CP_UTF8;
     size_t n = 0;
     size_t cch = 0;
     while (n < cb && p[n] && cch <= kKeptChars) {
         if (!IsLineBreakOrTab(p[n]))
             ++cch;
-        n += ::IsDBCSLeadByte(static_cast<BYTE>(p[n])) && n + 1 < cb && p[n + 1] ? 2 : 1;
+        if (bUtf8) { // a character and the continuation bytes that follow it
+            do
+                ++n;
+            while (n < cb && (static_cast<BYTE>(p[n]) & 0xC0) == 0x80);
+        } else {
+            n += ::IsDBCSLeadByte(static_cast<BYTE>(p[n])) && n + 1 < cb && p[n + 1] ? 2 : 1;
+        }
     }
     std::vector<wchar_t> text(n + 1);
     const int cchText = ::MultiByteToWideChar(CP_ACP, 0, p, static_cast<int>(n), text.data(), static_cast<int>(n));

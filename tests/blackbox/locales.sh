@@ -47,6 +47,12 @@ for lang in en_US.UTF-8 zh_CN.UTF-8; do
     # A Unicode drop is taken the same way.
     dropped unicode "$(u16 "$TEXT")"
     pos_is '  1 /   5' && code_is 8abf || fail "$lang: a Unicode drop gave $(probe status 1) $(probe status 2)"
+    # Text dropped in the system's own code page (GBK here) goes through Unicode.
+    if [ "$lang" = zh_CN.UTF-8 ]; then
+        probe command 32780
+        dropped text "$(printf '%s' "$TEXT" | iconv -f utf-8 -t gbk | od -An -tx1 | tr -d ' \n')"
+        pos_is '  1 /   5' && code_is 8abf || fail "$lang: a GBK drop gave $(probe status 1) $(probe status 2)"
+    fi
     stop_app
 done
 echo "ok; screenshots in $OUT"
