@@ -52,14 +52,17 @@ void CViewerApp::OnAppAbout()
 
 void CViewerApp::OnFileNew()
 {
-    // Another copy of the program, in a process of its own. The shell is
-    // loaded only here: linked in, it would cost every start-up its loading.
-    char path[MAX_PATH];
-    if (!::GetModuleFileNameA(nullptr, path, sizeof path))
-        return;
+    // Another copy of the program, in a process of its own, found by its wide
+    // path (in the system's code page another language's folder name is lost).
+    // The shell is loaded only here: linked in, it would cost every start-up
+    // its loading.
+    wchar_t path[MAX_PATH];
+    const DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
+        return; // cut short, it would name another file
     HMODULE hShell = ::LoadLibraryA("shell32.dll");
-    const auto pfnShellExecute = reinterpret_cast<decltype(&::ShellExecuteA)>(
-        hShell ? reinterpret_cast<void*>(::GetProcAddress(hShell, "ShellExecuteA")) : nullptr);
+    const auto pfnShellExecute = reinterpret_cast<decltype(&::ShellExecuteW)>(
+        hShell ? reinterpret_cast<void*>(::GetProcAddress(hShell, "ShellExecuteW")) : nullptr);
     if (pfnShellExecute) // the shell stays loaded: what it started may still need it
         pfnShellExecute(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, nullptr, path, nullptr, nullptr, SW_SHOW);
 }

@@ -5,7 +5,6 @@
 
 #include <ole2.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -47,7 +46,7 @@ CWinApp::CWinApp(const char* lpszAppName) : m_pszAppName(lpszAppName)
 
 CWinApp::~CWinApp()
 {
-    std::free(const_cast<char*>(m_pszProfileName));
+    std::free(const_cast<wchar_t*>(m_pszProfileName));
     if (g_pApp == this)
         g_pApp = nullptr;
 }
@@ -133,20 +132,20 @@ BOOL CWinApp::OnIdle(LONG lCount)
 
 // Without a profile name there is no settings file: reads give the default and
 // nothing is written (a null name would mean the system's own win.ini).
-UINT CWinApp::GetProfileIntA(const char* lpszSection, const char* lpszEntry, int nDefault) const
+UINT CWinApp::GetProfileIntW(const wchar_t* lpszSection, const wchar_t* lpszEntry, int nDefault) const
 {
     if (!m_pszProfileName)
         return static_cast<UINT>(nDefault);
-    return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
+    return ::GetPrivateProfileIntW(lpszSection, lpszEntry, nDefault, m_pszProfileName);
 }
 
-BOOL CWinApp::WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue) const
+BOOL CWinApp::WriteProfileInt(const wchar_t* lpszSection, const wchar_t* lpszEntry, int nValue) const
 {
     if (!m_pszProfileName)
         return FALSE;
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", nValue);
-    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, m_pszProfileName);
+    wchar_t text[16];
+    ::wsprintfW(text, L"%d", nValue); // the C library's wide formatter would add 10 KB to the program
+    return ::WritePrivateProfileStringW(lpszSection, lpszEntry, text, m_pszProfileName);
 }
 
 BOOL AfxOleInit()

@@ -14,7 +14,9 @@ public:
     CWnd* m_pMainWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;
     const char* m_pszAppName = nullptr;   // the application's name (string row 0xE000 when none is given)
-    const char* m_pszProfileName = nullptr; // the initialisation file, a heap string (malloc'd) owned here
+    // The initialisation file, a heap string (malloc'd) owned here; wide, so
+    // that it is found in a folder named in any language.
+    const wchar_t* m_pszProfileName = nullptr;
 
     virtual BOOL InitInstance() { return TRUE; }
     virtual int ExitInstance();
@@ -30,8 +32,8 @@ public:
     // Kept for compatibility with the old 3-D controls call: always TRUE.
     BOOL Enable3dControls() { return TRUE; }
 
-    UINT GetProfileIntA(const char* lpszSection, const char* lpszEntry, int nDefault) const;
-    BOOL WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue) const;
+    UINT GetProfileIntW(const wchar_t* lpszSection, const wchar_t* lpszEntry, int nDefault) const;
+    BOOL WriteProfileInt(const wchar_t* lpszSection, const wchar_t* lpszEntry, int nValue) const;
 
 protected:
     void OnAppExit();

@@ -4,45 +4,41 @@
 #include "PlacementRule.h"
 #include "SettingsPath.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 
 namespace settings {
 
 namespace {
 
-const char kSection[] = "settings";
-const char kPlacement[] = "wp";
-const char kFlags[] = "flags";
-const char kFontIndex[] = "ffcomboindex";
+const wchar_t kSection[] = L"settings";
+const wchar_t kPlacement[] = L"wp";
+const wchar_t kFlags[] = L"flags";
+const wchar_t kFontIndex[] = L"ffcomboindex";
 constexpr int kDefaultSize = 400;
-
-// The module's path is in the system's code page.
-bool IsSystemLeadByte(unsigned char b)
-{
-    return ::IsDBCSLeadByte(b) != 0;
-}
 
 } // namespace
 
+// The path is taken wide: in the system's code page a folder named in another
+// language comes back with '?' in place of its characters.
 void UseSettingsFile(CWinApp& app)
 {
-    char path[MAX_PATH];
-    const DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    const bool usable = n != 0 && n < sizeof path && MakeSettingsPath(path, sizeof path, &IsSystemLeadByte);
-    std::free(const_cast<char*>(app.m_pszProfileName));
-    app.m_pszProfileName = usable ? _strdup(path) : nullptr;
+    wchar_t path[MAX_PATH];
+    const DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const bool usable = n != 0 && n < MAX_PATH && MakeSettingsPath(path, MAX_PATH);
+    std::free(const_cast<wchar_t*>(app.m_pszProfileName));
+    app.m_pszProfileName = usable ? _wcsdup(path) : nullptr;
 }
 
 int ReadOptionBits(const CWinApp& app)
 {
-    return static_cast<int>(app.GetProfileInt(kSection, kFlags, 0));
+    return static_cast<int>(app.GetProfileIntW(kSection, kFlags, 0));
 }
 
 int ReadFontSelection(const CWinApp& app)
 {
-    return static_cast<int>(app.GetProfileInt(kSection, kFontIndex, 0));
+    return static_cast<int>(app.GetProfileIntW(kSection, kFontIndex, 0));
 }
 
 namespace {
@@ -74,7 +70,7 @@ void RestorePlacement(const CWinApp& app, CWnd& frame)
     // header, not a setting: the call wants it right whatever was stored.
     WINDOWPLACEMENT stored{};
     if (app.m_pszProfileName &&
-        ::GetPrivateProfileStructA(kSection, kPlacement, &stored, sizeof stored, app.m_pszProfileName)) {
+        ::GetPrivateProfileStructW(kSection, kPlacement, &stored, sizeof stored, app.m_pszProfileName)) {
         stored.length = sizeof stored;
         stored.showCmd &= ~static_cast<UINT>(SW_SHOWMINIMIZED); // minimized and maximized come back normal
         KeepOnScreen(stored.rcNormalPosition);
@@ -91,7 +87,7 @@ void SavePlacement(const CWinApp& app, const CWnd& frame)
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;
     if (app.m_pszProfileName && ::GetWindowPlacement(frame.m_hWnd, &wp))
-        ::WritePrivateProfileStructA(kSection, kPlacement, &wp, sizeof wp, app.m_pszProfileName);
+        ::WritePrivateProfileStructW(kSection, kPlacement, &wp, sizeof wp, app.m_pszProfileName);
 }
 
 void SaveOptionBits(const CWinApp& app, int nFlags)
@@ -114,18 +110,22 @@ public:
     explicit CFileUpdate(CWinApp& app) : m_app(app), m_pszFile(app.m_pszProfileName)
     {
         m_app.m_pszProfileName = nullptr; // nothing is written unless the copy is there
-        if (!m_pszFile || std::snprintf(m_szCopy, sizeof m_szCopy, "%s~", m_pszFile) >= int{sizeof m_szCopy})
-            return;
-        ::DeleteFileA(m_szCopy); // what a killed save left
+        const size_t len = m_pszFile ? std::wcslen(m_pszFile) : 0;
+        if (!m_pszFile || len + 2 > std::size(m_szCopy))
+            return; // no room for the copy's name: "<file>~"
+        std::wmemcpy(m_szCopy, m_pszFile, len);
+        m_szCopy[len] = L'~';
+        m_szCopy[len + 1] = L'\0';
+        ::DeleteFileW(m_szCopy); // what a killed save left
         // The copy starts as the file, so that nothing else in it is lost;
         // an existing file that cannot be copied is not replaced.
-        if (::CopyFileA(m_pszFile, m_szCopy, FALSE) || ::GetFileAttributesA(m_pszFile) == INVALID_FILE_ATTRIBUTES)
+        if (::CopyFileW(m_pszFile, m_szCopy, FALSE) || ::GetFileAttributesW(m_pszFile) == INVALID_FILE_ATTRIBUTES)
             m_app.m_pszProfileName = m_szCopy;
     }
     ~CFileUpdate()
     {
         if (m_app.m_pszProfileName == m_szCopy)
-            ::DeleteFileA(m_szCopy);
+            ::DeleteFileW(m_szCopy);
         m_app.m_pszProfileName = m_pszFile;
     }
     CFileUpdate(const CFileUpdate&) = delete;
@@ -134,14 +134,14 @@ public:
     void Commit()
     {
         if (m_app.m_pszProfileName == m_szCopy &&
-            ::MoveFileExA(m_szCopy, m_pszFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            ::MoveFileExW(m_szCopy, m_pszFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             m_app.m_pszProfileName = m_pszFile;
     }
 
 private:
     CWinApp& m_app;
-    const char* m_pszFile; // the settings file, owned by the application
-    char m_szCopy[MAX_PATH] = "";
+    const wchar_t* m_pszFile; // the settings file, owned by the application
+    wchar_t m_szCopy[MAX_PATH] = L"";
 };
 
 } // namespace

@@ -1,29 +1,29 @@
 #include "SettingsPath.h"
 
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 
 namespace settings {
 
-bool MakeSettingsPath(char* path, size_t cbPath, bool (*isLeadByte)(unsigned char))
+bool MakeSettingsPath(wchar_t* path, size_t cchPath)
 {
-    static const char kSuffix[] = ".ini";
-    const size_t len = ::strnlen(path, cbPath);
-    if (len == cbPath)
+    static const wchar_t kSuffix[] = L".ini";
+    const size_t len = ::wcsnlen(path, cchPath);
+    if (len == cchPath)
         return false; // not terminated within its buffer
 
-    // Walk whole characters: the last '.' after the last separator starts the extension.
+    // The last '.' after the last separator starts the extension.
     size_t end = len;
-    for (size_t i = 0; i < len;) {
-        const unsigned char c = static_cast<unsigned char>(path[i]);
-        if (c == '\\' || c == '/' || c == ':')
+    for (size_t i = 0; i < len; ++i) {
+        const wchar_t c = path[i];
+        if (c == L'\\' || c == L'/' || c == L':')
             end = len;
-        else if (c == '.')
+        else if (c == L'.')
             end = i;
-        i += (isLeadByte(c) && i + 1 < len) ? 2 : 1;
     }
-    if (end + sizeof kSuffix > cbPath)
+    if (end + std::size(kSuffix) > cchPath)
         return false;
-    std::memcpy(path + end, kSuffix, sizeof kSuffix);
+    std::wmemcpy(path + end, kSuffix, std::size(kSuffix));
     return true;
 }
 

@@ -1,7 +1,6 @@
 // Where the settings file lives, and which enumerated faces the font box lists.
 #include "fontbox/FaceFilter.h"
 #include "settings/SettingsPath.h"
-#include "view/Mbcs.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +9,14 @@
 namespace {
 
 // The settings path for an executable path, or "(none)" when it does not fit.
-std::string SettingsPath(const std::string& exe, size_t cbBuffer = 260)
+std::wstring SettingsPath(const std::wstring& exe, size_t cchBuffer = 260)
 {
-    std::string buffer = exe;
-    buffer.resize(cbBuffer, 'X'); // what lies past the terminator must stay untouched
-    if (exe.size() < cbBuffer)
-        buffer[exe.size()] = '\0';
-    if (!settings::MakeSettingsPath(&buffer[0], cbBuffer, &mbcs::IsLeadByte))
-        return buffer.compare(0, exe.size(), exe) == 0 ? "(none)" : "(changed)";
+    std::wstring buffer = exe;
+    buffer.resize(cchBuffer, L'X'); // what lies past the terminator must stay untouched
+    if (exe.size() < cchBuffer)
+        buffer[exe.size()] = L'\0';
+    if (!settings::MakeSettingsPath(&buffer[0], cchBuffer))
+        return buffer.compare(0, exe.size(), exe) == 0 ? L"(none)" : L"(changed)";
     return buffer.c_str();
 }
 
@@ -25,29 +24,33 @@ std::string SettingsPath(const std::string& exe, size_t cbBuffer = 260)
 
 TEST(SettingsPath, ReplacesTheFileNamesExtension)
 {
-    EXPECT_EQ(SettingsPath("D:\\bin\\viewer.exe"), "D:\\bin\\viewer.ini");
-    EXPECT_EQ(SettingsPath("D:\\bin\\viewer.tar.exe"), "D:\\bin\\viewer.tar.ini");
-    EXPECT_EQ(SettingsPath("D:\\a.b\\quelvan"), "D:\\a.b\\quelvan.ini");
-    EXPECT_EQ(SettingsPath("D:\\a.b/quelvan"), "D:\\a.b/quelvan.ini");
-    EXPECT_EQ(SettingsPath("quelvan"), "quelvan.ini");
+    EXPECT_EQ(SettingsPath(L"D:\\bin\\viewer.exe"), L"D:\\bin\\viewer.ini");
+    EXPECT_EQ(SettingsPath(L"D:\\bin\\viewer.tar.exe"), L"D:\\bin\\viewer.tar.ini");
+    EXPECT_EQ(SettingsPath(L"D:\\a.b\\quelvan"), L"D:\\a.b\\quelvan.ini");
+    EXPECT_EQ(SettingsPath(L"D:\\a.b/quelvan"), L"D:\\a.b/quelvan.ini");
+    EXPECT_EQ(SettingsPath(L"quelvan"), L"quelvan.ini");
 }
 
-TEST(SettingsPath, ASecondByteOf0x5CIsNoSeparator)
+TEST(SettingsPath, CharactersBeyondAsciiAreNeitherSeparatorNorDot)
 {
-    // "\x95\x5C" is a double-byte character (表) whose second byte is '\'.
-    EXPECT_EQ(SettingsPath("C:\\x.\x95\x5C"), "C:\\x.ini");
-    EXPECT_EQ(SettingsPath("C:\\\x83\x5C.v1\\\x95\x5C"), "C:\\\x83\x5C.v1\\\x95\x5C.ini");
-    // A lead byte at the very end has no second byte to skip.
-    EXPECT_EQ(SettingsPath("C:\\a.b\\x\x95"), "C:\\a.b\\x\x95.ini");
+    // 表 (U+8868), ソ (U+30BD): names in Japanese, on any system.
+    EXPECT_EQ(SettingsPath(L"C:\\x.\x8868"), L"C:\\x.ini");
+    EXPECT_EQ(SettingsPath(L"C:\\\x30BD.v1\\\x8868"), L"C:\\\x30BD.v1\\\x8868.ini");
+    // A lone surrogate at the very end is a character like any other.
+    EXPECT_EQ(SettingsPath(L"C:\\a.b\\x\xD83D"), L"C:\\a.b\\x\xD83D.ini");
+    // Characters whose low byte is '\\' (U+5C5C) or '.' (U+6E2E), and the
+    // full-width ones (U+FF3C, U+FF0E), are neither separator nor dot.
+    EXPECT_EQ(SettingsPath(L"C:\\a.b\\x\x5C5Cy\x6E2E" L"e"), L"C:\\a.b\\x\x5C5Cy\x6E2E" L"e.ini");
+    EXPECT_EQ(SettingsPath(L"C:\\a.b\\x\xFF3Cy\xFF0E" L"e"), L"C:\\a.b\\x\xFF3Cy\xFF0E" L"e.ini");
 }
 
 TEST(SettingsPath, APathWithNoRoomForTheNameIsRefused)
 {
-    const std::string folder = "C:\\" + std::string(246, 'd') + "\\";      // 250 bytes
-    EXPECT_EQ(SettingsPath(folder + "q.exe").size(), 255u);                  // 255 + terminator fits
-    EXPECT_EQ(SettingsPath(folder + "quelv"), folder + "quelv.ini");         // 259 + terminator: 260
-    EXPECT_EQ(SettingsPath(folder + "quelva"), "(none)");                    // one more would overflow
-    EXPECT_EQ(SettingsPath(std::string(260, 'a'), 260), "(none)");           // not terminated in its buffer
+    const std::wstring folder = L"C:\\" + std::wstring(246, L'd') + L"\\";  // 250 characters
+    EXPECT_EQ(SettingsPath(folder + L"q.exe").size(), 255u);                // 255 + terminator fits
+    EXPECT_EQ(SettingsPath(folder + L"quelv"), folder + L"quelv.ini");      // 259 + terminator: 260
+    EXPECT_EQ(SettingsPath(folder + L"quelva"), L"(none)");                 // one more would overflow
+    EXPECT_EQ(SettingsPath(std::wstring(260, L'a'), 260), L"(none)");       // not terminated in its buffer
 }
 
 TEST(FaceFilter, ListsFixedPitchTrueTypeFacesThatAreNotVertical)

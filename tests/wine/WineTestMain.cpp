@@ -8,10 +8,12 @@ namespace wine_test {
 
 std::string SettingsFile()
 {
-    char path[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, path, sizeof path);
-    settings::MakeSettingsPath(path, sizeof path, [](unsigned char b) { return ::IsDBCSLeadByte(b) != 0; });
-    return path;
+    wchar_t path[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    settings::MakeSettingsPath(path, MAX_PATH);
+    char narrow[2 * MAX_PATH]; // the tests' folder is ASCII
+    ::WideCharToMultiByte(CP_ACP, 0, path, -1, narrow, sizeof narrow, nullptr, nullptr);
+    return narrow;
 }
 
 // Pixels of the view's client area that differ from the window colour.
