@@ -37,10 +37,15 @@ wine_prefix_create() {
 # services live as long as the server.
 wine_services_up() {
     wine_prefix_ready
-    local pidfile="$WINEPREFIX/.wineserver.pid"
+    local pidfile="$WINEPREFIX/.wineserver.pid" displayfile="$WINEPREFIX/.wineserver.display"
     if [ -f "$pidfile" ] && [ "$(ps -o comm= -p "$(cat "$pidfile")" 2>/dev/null)" = wineserver64 ]; then
-        return 0
+        # A server left from an earlier run on another X display would start
+        # every program on a display that is gone.
+        [ "$(cat "$displayfile" 2>/dev/null)" = "${DISPLAY:-}" ] && return 0
+        wineserver -k 2>/dev/null || true
+        wineserver -w 2>/dev/null || true
     fi
+    echo "${DISPLAY:-}" > "$displayfile"
     wineserver -p </dev/null >/dev/null 2>&1
     wine cmd /c exit </dev/null >/dev/null 2>&1
     pgrep -n -x wineserver64 > "$pidfile"
