@@ -221,13 +221,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "step_bench needs code page 932 (LANG=ja_JP.UTF-8 under Wine)\n");
         return 1;
     }
-    theApp.m_hInstance = ::GetModuleHandleA(nullptr);
-    if (!theApp.InitInstance()) {
-        std::fprintf(stderr, "the main frame could not be created\n");
+    CMainFrame* pFrame = wine_test::StartFrame();
+    if (!pFrame)
         return 1;
-    }
-    CMainFrame& frame = *static_cast<CMainFrame*>(theApp.m_pMainWnd);
-    wine_test::PumpMessages();
+    CMainFrame& frame = *pFrame;
 
     // Filling the font box is start-up's share of this program's own work.
     std::vector<double> fills;

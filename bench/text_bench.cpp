@@ -36,13 +36,10 @@ HGLOBAL TextBlock(size_t cb)
 int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
-    theApp.m_hInstance = ::GetModuleHandleA(nullptr);
-    if (!theApp.InitInstance()) {
-        std::fprintf(stderr, "the main frame could not be created\n");
+    CMainFrame* pFrame = wine_test::StartFrame();
+    if (!pFrame)
         return 1;
-    }
-    CMainFrame& frame = *static_cast<CMainFrame*>(theApp.m_pMainWnd);
-    wine_test::PumpMessages();
+    CMainFrame& frame = *pFrame;
 
     std::printf("text from a block: SetViewText, median of %d\n", runs);
     double medians[2] = {};

@@ -1,5 +1,6 @@
 #include "AppDriver.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace wine_test {
@@ -16,6 +17,17 @@ void PumpMessages()
         }
     }
     theApp.OnIdle(0);
+}
+
+CMainFrame* StartFrame()
+{
+    theApp.m_hInstance = ::GetModuleHandleA(nullptr);
+    if (!theApp.InitInstance()) {
+        std::fprintf(stderr, "the main frame could not be created\n");
+        return nullptr;
+    }
+    PumpMessages();
+    return static_cast<CMainFrame*>(theApp.m_pMainWnd);
 }
 
 std::string Sjis(const char* utf8)
