@@ -1,5 +1,7 @@
 #include "Cp932.h"
 
+#include "../view/Mbcs.h"
+
 namespace cp932 {
 
 namespace {
@@ -55,7 +57,7 @@ std::string FromUtf16(const char16_t* p, size_t n, size_t cchKept, Encoder encod
                 c = u'?';
             }
             piece[k++] = WindowsForm(c);
-            if (c != u'\t' && c != u'\r' && c != u'\n')
+            if (!mbcs::IsLineBreakOrTab(c))
                 ++cchHad;
         }
         encode(piece, k, out);

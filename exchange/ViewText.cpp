@@ -1,6 +1,7 @@
 #include "ViewText.h"
 
 #include "../framework/Clipboard.h"
+#include "../view/Mbcs.h"
 #include "Cp932.h"
 
 #include <cstring>
@@ -23,11 +24,6 @@ void SystemEncode(const char16_t* p, size_t n, std::string& out)
     out.resize(at + static_cast<size_t>(cb > 0 ? cb : 0));
 }
 
-bool IsLineBreakOrTab(char c)
-{
-    return c == '\t' || c == '\r' || c == '\n';
-}
-
 // Text in the system's code page (not 932): through Unicode, and only as much
 // of it as the view keeps.
 std::string Cp932FromSystemText(const char* p, size_t cb)
@@ -36,7 +32,7 @@ std::string Cp932FromSystemText(const char* p, size_t cb)
     size_t n = 0;
     size_t cch = 0;
     while (n < cb && p[n] && cch <= kKeptChars) {
-        if (!IsLineBreakOrTab(p[n]))
+        if (!mbcs::IsLineBreakOrTab(static_cast<BYTE>(p[n])))
             ++cch;
         if (bUtf8) { // a character and the continuation bytes that follow it
             do

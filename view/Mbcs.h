@@ -6,6 +6,13 @@
 
 namespace mbcs {
 
+// True for the characters the stored text never holds: tab, CR and LF
+// (a code unit or a byte in first position).
+constexpr bool IsLineBreakOrTab(unsigned c)
+{
+    return c == '\t' || c == '\r' || c == '\n';
+}
+
 // True when b leads a double-byte character of code page 932: 0x81..0x9F
 // and 0xE0..0xFC (what IsDBCSLeadByteEx(932, b) says).
 bool IsLeadByte(unsigned char b);

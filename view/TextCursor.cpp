@@ -2,15 +2,6 @@
 
 #include "Mbcs.h"
 
-namespace {
-
-bool IsLineBreakOrTab(char c)
-{
-    return c == '\t' || c == '\r' || c == '\n';
-}
-
-} // namespace
-
 void CTextCursor::Assign(const char* text, size_t cbText)
 {
     m_strText.Empty();
@@ -19,7 +10,7 @@ void CTextCursor::Assign(const char* text, size_t cbText)
         int i = 0;
         for (size_t n = 0; n < cbText && text[n] && i < kMaxTextBytes; ++n) {
             const char c = text[n];
-            if (IsLineBreakOrTab(c))
+            if (mbcs::IsLineBreakOrTab(static_cast<unsigned char>(c)))
                 continue;
             if (mbcs::IsLeadByte(static_cast<unsigned char>(c))) {
                 // The trail byte is copied unexamined; a lead byte with no

@@ -178,6 +178,17 @@ HWND FindProgramWindow(HWND hFrame, const char* cls, int id)
     return f.hWnd;
 }
 
+// The visible dialog the main window owns, or null.
+HWND OwnedDialog(HWND hFrame)
+{
+    HWND hDlg = nullptr;
+    while ((hDlg = ::FindWindowExA(nullptr, hDlg, reinterpret_cast<LPCSTR>(32770), nullptr)) != nullptr) {
+        if (::GetWindow(hDlg, GW_OWNER) == hFrame && ::IsWindowVisible(hDlg))
+            return hDlg;
+    }
+    return nullptr;
+}
+
 HWND FloatingWindow(HWND hFrame)
 {
     HWND hBar = FindProgramWindow(hFrame, TOOLBARCLASSNAMEA, 0xE800);
@@ -283,11 +294,7 @@ int main(int argc, char** argv)
     } else if (cmd == "command" && argc > 2) {
         ::PostMessageA(hFrame, WM_COMMAND, std::strtoul(argv[2], nullptr, 0), 0);
     } else if (cmd == "dialog" || cmd == "dialog-rect") {
-        HWND hDlg = nullptr;
-        while ((hDlg = ::FindWindowExA(nullptr, hDlg, reinterpret_cast<LPCSTR>(32770), nullptr)) != nullptr) {
-            if (::GetWindow(hDlg, GW_OWNER) == hFrame && ::IsWindowVisible(hDlg))
-                break;
-        }
+        HWND hDlg = OwnedDialog(hFrame);
         char title[128] = {};
         RECT r{};
         if (hDlg) {
@@ -301,11 +308,7 @@ int main(int argc, char** argv)
         else if (cmd == "dialog")
             PrintHex(title);
     } else if (cmd == "dialog-unicode" || cmd == "dialog-type-unicode") {
-        HWND hDlg = nullptr;
-        while ((hDlg = ::FindWindowExA(nullptr, hDlg, reinterpret_cast<LPCSTR>(32770), nullptr)) != nullptr) {
-            if (::GetWindow(hDlg, GW_OWNER) == hFrame && ::IsWindowVisible(hDlg))
-                break;
-        }
+        HWND hDlg = OwnedDialog(hFrame);
         if (!hDlg)
             return 1;
         if (cmd == "dialog-unicode") {
