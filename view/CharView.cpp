@@ -92,10 +92,14 @@ LOGFONTW CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) cons
 
 namespace {
 
-// The cursor's character at the context's origin. Through Unicode, converted
-// from code page 932, so that the glyph is the character's on any system.
+// The cursor's character at the context's origin, in the user's window text
+// colour with no cell box of its own (the erased background shows around
+// the strokes). Through Unicode, converted from code page 932, so that the
+// glyph is the character's on any system.
 void DrawGlyph(HDC hDC, const CTextCursor& cursor)
 {
+    ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
+    ::SetBkMode(hDC, TRANSPARENT);
     wchar_t glyph[2];
     const int n = ::MultiByteToWideChar(932, 0, reinterpret_cast<const char*>(cursor.Current()),
                                         cursor.CurrentWidth(), glyph, 2);
