@@ -5,12 +5,16 @@
 #include "InputDlg.h"
 #include "StatusText.h"
 
+#include <oleacc.h>
+
+#include <cstring>
 #include <cwchar>
 
 BEGIN_MESSAGE_MAP(CCharView, CWnd)
     ON_WM_PAINT()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_CREATE()
+    ON_WM_DESTROY()
     ON_COMMAND(ID_PREV_CHAR, PrevChar)
     ON_UPDATE_COMMAND_UI(ID_PREV_CHAR, OnUpdatePrevChar)
     ON_COMMAND(ID_NEXT_CHAR, NextChar)
@@ -18,22 +22,68 @@ BEGIN_MESSAGE_MAP(CCharView, CWnd)
     ON_COMMAND(ID_INPUT_TEXT, OnInputText)
 END_MESSAGE_MAP()
 
+namespace {
+
+constexpr CLSID kClsidAccPropServices = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+
+// The cursor's character in Unicode, converted from code page 932 so that it
+// is the character's on any system, and terminated; empty for an empty text.
+void CurrentCharW(const CTextCursor& cursor, wchar_t (&out)[3])
+{
+    const int n = cursor.IsEmpty() ? 0
+                                   : ::MultiByteToWideChar(932, 0, reinterpret_cast<const char*>(cursor.Current()),
+                                                           cursor.CurrentWidth(), out, 2);
+    out[n > 0 ? n : 0] = L'\0';
+}
+
+} // namespace
+
 void CCharView::SetText(const char* text, size_t cbText)
 {
     m_cursor.Assign(text, cbText);
-    Invalidate(TRUE);
+    OnShownCharChanged();
 }
 
 void CCharView::NextChar()
 {
     if (m_cursor.StepForward())
-        Invalidate(TRUE);
+        OnShownCharChanged();
 }
 
 void CCharView::PrevChar()
 {
     if (m_cursor.StepBack())
-        Invalidate(TRUE);
+        OnShownCharChanged();
+}
+
+void CCharView::OnShownCharChanged()
+{
+    Invalidate(TRUE);
+    // The accessible name is the character: the window's text, set in
+    // Unicode past the window procedure's code page, and annotated as well
+    // where the system keeps annotations (an ANSI window's text read in
+    // Unicode by another process goes through the system's code page).
+    wchar_t name[3];
+    CurrentCharW(m_cursor, name);
+    ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+    if (m_pAccProps) {
+        const MSAAPROPID props[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+        if (!name[0]) {
+            m_pAccProps->ClearHwndProps(m_hWnd, OBJID_CLIENT, CHILDID_SELF, props, 2);
+        } else {
+            // The description: the position and the code as the panes show them.
+            char text[64];
+            FormatPositionText(text, sizeof text, m_cursor);
+            std::strcat(text, "  ");
+            const size_t n = std::strlen(text);
+            FormatCodeText(text + n, sizeof text - n, m_cursor);
+            wchar_t description[64];
+            ::MultiByteToWideChar(932, 0, text, -1, description, 64); // ASCII
+            m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name);
+            m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION, description);
+        }
+    }
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void CCharView::OnUpdateNextChar(CCmdUI* pCmdUI)
@@ -69,7 +119,31 @@ int CCharView::OnCreate(LPCREATESTRUCTA lpcs)
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
     m_dropTarget.Register(this); // without it the view takes no drops, silently
+    // A screen reader reads the view as static text. Dynamic annotation sets
+    // the role (and the texts) of the system's own accessible object; where
+    // the system has none, the name is still the window's text.
+    if (SUCCEEDED(::CoCreateInstance(kClsidAccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                     reinterpret_cast<void**>(&m_pAccProps)))) {
+        VARIANT role{};
+        role.vt = VT_I4;
+        role.lVal = ROLE_SYSTEM_STATICTEXT;
+        if (FAILED(m_pAccProps->SetHwndProp(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, role))) {
+            m_pAccProps->Release(); // a system that keeps no annotations (Wine)
+            m_pAccProps = nullptr;
+        }
+    }
     return 0;
+}
+
+void CCharView::OnDestroy()
+{
+    if (m_pAccProps) {
+        const MSAAPROPID props[] = {PROPID_ACC_ROLE, PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+        m_pAccProps->ClearHwndProps(m_hWnd, OBJID_CLIENT, CHILDID_SELF, props, 3);
+        m_pAccProps->Release();
+        m_pAccProps = nullptr;
+    }
+    CWnd::OnDestroy();
 }
 
 LOGFONTW CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const
@@ -94,17 +168,14 @@ namespace {
 
 // The cursor's character at the context's origin, in the user's window text
 // colour with no cell box of its own (the erased background shows around
-// the strokes). Through Unicode, converted from code page 932, so that the
-// glyph is the character's on any system.
+// the strokes).
 void DrawGlyph(HDC hDC, const CTextCursor& cursor)
 {
     ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
     ::SetBkMode(hDC, TRANSPARENT);
-    wchar_t glyph[2];
-    const int n = ::MultiByteToWideChar(932, 0, reinterpret_cast<const char*>(cursor.Current()),
-                                        cursor.CurrentWidth(), glyph, 2);
-    if (n > 0)
-        ::TextOutW(hDC, 0, 0, glyph, n);
+    wchar_t glyph[3];
+    CurrentCharW(cursor, glyph);
+    ::TextOutW(hDC, 0, 0, glyph, static_cast<int>(std::wcslen(glyph)));
 }
 
 } // namespace
