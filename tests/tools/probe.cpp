@@ -31,7 +31,7 @@
 //                                in Unicode (UTF-16LE hex)
 //   probe dialog-type-unicode HEX  sets the input dialog's text in Unicode and presses OK
 //   probe acc-name               the view's accessible name, read as a screen reader does (UTF-16LE hex),
-//                                or "none"; probe acc-role: its role
+//                                or "none"
 //   probe acc-events N           after "ready", prints the view's accessible name (hex) at each of its
 //                                next N name-change events (an out-of-context hook), for up to 10 s
 //   probe kill [MS]              ends the program at once (TerminateProcess): no window is destroyed;
@@ -252,59 +252,32 @@ int GetClipboard(UINT format)
     return 0;
 }
 
-// The view's accessible name (or role) from the system's accessible object.
-void PrintAccessible(HWND hView, bool role)
+// The view's accessible name as a screen reader reads it (hex), or "none".
+void PrintAccessibleName(HWND hView)
 {
     IAccessible* acc = nullptr;
-    if (FAILED(::AccessibleObjectFromWindow(hView, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc)))) {
-        std::printf("none\n");
-        return;
-    }
-    VARIANT self{}, value{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
-    if (role && acc->get_accRole(self, &value) == S_OK)
-        std::printf("%ld\n", value.lVal);
-    else if (!role && acc->get_accName(self, &name) == S_OK && name)
-        PrintHex(reinterpret_cast<const char*>(name), 2 * ::SysStringLen(name));
+    VARIANT self{};
+    self.vt = VT_I4; // CHILDID_SELF
+    if (SUCCEEDED(::AccessibleObjectFromWindow(hView, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc))) &&
+        acc->get_accName(self, &name) == S_OK && name)
+        PrintHexW(name);
     else
         std::printf("none\n");
+    std::fflush(stdout);
     ::SysFreeString(name);
-    acc->Release();
+    if (acc)
+        acc->Release();
 }
 
-HWND g_hView = nullptr;
 int g_nEvents = 0;
 
 void CALLBACK OnNameChange(HWINEVENTHOOK, DWORD, HWND hWnd, LONG idObject, LONG idChild, DWORD, DWORD)
 {
-    if (hWnd != g_hView || idObject != OBJID_CLIENT || idChild != CHILDID_SELF)
-        return;
-    PrintAccessible(hWnd, false);
-    std::fflush(stdout);
-    --g_nEvents;
-}
-
-int WatchNameChanges(HWND hView, int count)
-{
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hView, &pid);
-    g_hView = hView;
-    g_nEvents = count;
-    HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &OnNameChange,
-                                           pid, 0, WINEVENT_OUTOFCONTEXT);
-    std::printf("ready\n");
-    std::fflush(stdout);
-    const DWORD end = ::GetTickCount() + 10000;
-    while (g_nEvents > 0 && ::GetTickCount() < end) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
+    if (::GetDlgCtrlID(hWnd) == kPaneId && idObject == OBJID_CLIENT && idChild == CHILDID_SELF) {
+        PrintAccessibleName(hWnd);
+        --g_nEvents;
     }
-    ::UnhookWinEvent(hook);
-    return g_nEvents > 0;
 }
 
 } // namespace
@@ -493,12 +466,25 @@ int main(int argc, char** argv)
         std::printf("%d\n", static_cast<int>(::SendMessageA(hBox, CB_GETCURSEL, 0, 0)));
     } else if (cmd == "show" && argc > 2) {
         ::ShowWindow(hFrame, std::atoi(argv[2]));
-    } else if (cmd == "acc-name" || cmd == "acc-role") {
+    } else if (cmd == "acc-name") {
         ::OleInitialize(nullptr);
-        PrintAccessible(::GetDlgItem(hFrame, kPaneId), cmd == "acc-role");
+        PrintAccessibleName(::GetDlgItem(hFrame, kPaneId));
     } else if (cmd == "acc-events" && argc > 2) {
         ::OleInitialize(nullptr);
-        return WatchNameChanges(::GetDlgItem(hFrame, kPaneId), std::atoi(argv[2]));
+        g_nEvents = std::atoi(argv[2]);
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(hFrame, &pid);
+        ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &OnNameChange, pid, 0,
+                          WINEVENT_OUTOFCONTEXT);
+        std::printf("ready\n");
+        std::fflush(stdout);
+        MSG msg;
+        for (const DWORD end = ::GetTickCount() + 10000; g_nEvents > 0 && ::GetTickCount() < end;) {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                ::DispatchMessageA(&msg);
+        }
+        return g_nEvents > 0;
     } else if (cmd == "kill") {
         DWORD pid = 0;
         ::GetWindowThreadProcessId(hFrame, &pid);
