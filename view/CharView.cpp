@@ -21,19 +21,29 @@ END_MESSAGE_MAP()
 void CCharView::SetText(const char* text, size_t cbText)
 {
     m_cursor.Assign(text, cbText);
-    Invalidate(TRUE);
+    OnShownCharChanged();
 }
 
 void CCharView::NextChar()
 {
     if (m_cursor.StepForward())
-        Invalidate(TRUE);
+        OnShownCharChanged();
 }
 
 void CCharView::PrevChar()
 {
     if (m_cursor.StepBack())
-        Invalidate(TRUE);
+        OnShownCharChanged();
+}
+
+void CCharView::OnShownCharChanged()
+{
+    Invalidate(TRUE);
+    // The panes follow at once, whatever brought the change: a drop that Wine
+    // delivers inside its own event handling is followed by no message that
+    // starts an idle pass.
+    if (HWND hFrame = ::GetParent(m_hWnd))
+        ::PostMessageA(hFrame, WM_IDLEUPDATECMDUI, 0, 0);
 }
 
 void CCharView::OnUpdateNextChar(CCmdUI* pCmdUI)

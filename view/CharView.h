@@ -47,6 +47,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Repaints and brings the frame's panes up to date.
+    void OnShownCharChanged();
     LOGFONTW GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const;
     bool m_bWarmPending = false; // a glyph was painted; its neighbours are not warmed yet
     CGlyphFonts m_fonts;         // what the glyphs are drawn in, shared by paint and warming
