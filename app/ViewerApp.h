@@ -9,10 +9,6 @@ public:
     // a step from the one just painted will need.
     BOOL OnIdle(LONG lCount) override;
 
-    // 1 exactly while Copy closes the clipboard, so that the notification of
-    // our own copy is not pasted straight back.
-    int m_bSelfCopy = 0;
-
 protected:
     void OnAppAbout();
     void OnFileNew();

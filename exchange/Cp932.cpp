@@ -65,4 +65,16 @@ std::string FromUtf16(const char16_t* p, size_t n, size_t cchKept, Encoder encod
     return out;
 }
 
+size_t SpanToConvert(const char* p, size_t cb, size_t cchKept)
+{
+    const size_t cbWhole = 4 * (cchKept + 1); // bytes enough for that many characters and one cut
+    size_t cbCounted = 0;
+    size_t n = 0;
+    for (; n < cb && p[n] && cbCounted <= cbWhole; ++n) {
+        if (!mbcs::IsLineBreakOrTab(static_cast<unsigned char>(p[n])))
+            ++cbCounted;
+    }
+    return n;
+}
+
 } // namespace cp932

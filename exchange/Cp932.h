@@ -22,4 +22,12 @@ using Encoder = void (*)(const char16_t* p, size_t n, std::string& out);
 // other than tab, CR and LF are had: as far as the view keeps.
 std::string FromUtf16(const char16_t* p, size_t n, size_t cchKept, Encoder encode);
 
+// How many bytes of multibyte text (in any of Windows' double-byte code pages
+// or UTF-8) to convert so that its first cchKept + 1 characters other than
+// tab, CR and LF come out whole: up to its terminator or cb bytes, whichever
+// comes first, and no further. No lead-byte rule is needed: a character is at
+// most four bytes, and none but the first may be a tab, CR, LF or 0. What the
+// cut makes of a character at the end lies beyond what is kept.
+size_t SpanToConvert(const char* p, size_t cb, size_t cchKept);
+
 } // namespace cp932

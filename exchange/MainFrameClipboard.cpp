@@ -2,7 +2,6 @@
 // through the system's viewer chain.
 #include "../app/MainFrame.h"
 
-#include "../app/ViewerApp.h"
 #include "ViewText.h"
 
 
@@ -59,10 +58,11 @@ void CMainFrame::OnEditPaste()
         m_bPasteAgain = true;
         return;
     }
+    m_bPasting = true;
     struct Reading {
         bool& bPasting;
         ~Reading() { bPasting = false; }
-    } reading{m_bPasting = true};
+    } reading{m_bPasting};
     do {
         m_bPasteAgain = false;
         PasteClipboardText();
@@ -71,37 +71,41 @@ void CMainFrame::OnEditPaste()
 
 void CMainFrame::PasteClipboardText()
 {
-    const UINT format = exchange::ClipboardTextFormat();
-    if (!::IsClipboardFormatAvailable(format))
+    if (!exchange::ClipboardHasText())
         return;
     // A clipboard that another program holds open: this change is not taken.
     CClipboard clipboard(m_hWnd);
-    if (clipboard)
+    if (!clipboard)
+        return;
+    // The text as its source put it, never as the system made it up through
+    // the code page of a keyboard layout.
+    const UINT format = exchange::ClipboardSourceTextFormat();
+    if (format)
         exchange::SetViewText(m_wndView, ::GetClipboardData(format), format);
 }
 
 void CMainFrame::OnUpdateEditPaste(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(::IsClipboardFormatAvailable(exchange::ClipboardTextFormat()));
+    pCmdUI->Enable(exchange::ClipboardHasText());
 }
 
 void CMainFrame::OnEditCopy()
 {
-    // The whole text with its terminator, in a block the clipboard can take.
-    const UINT format = exchange::ClipboardTextFormat();
-    CGlobalBlock block(exchange::NewTextBlock(m_wndView.GetText(), format));
-    if (!block.Get())
+    // The whole text with its terminator, in blocks the clipboard can take.
+    const exchange::TextFormats formats = exchange::CopyTextFormats();
+    CGlobalBlock first(exchange::NewTextBlock(m_wndView.GetText(), formats.first));
+    CGlobalBlock second(formats.second ? exchange::NewTextBlock(m_wndView.GetText(), formats.second) : nullptr);
+    if (!first.Get() || (formats.second && !second.Get()))
         return; // nothing to hand over: the clipboard stays as it was
     CClipboard clipboard(m_hWnd);
-    if (!clipboard)
+    if (!clipboard || !::EmptyClipboard())
         return;
-    // Once the clipboard has taken the block it is the clipboard's.
-    if (::EmptyClipboard() && ::SetClipboardData(format, block.Get()))
-        block.Detach();
-    // Heading the chain, we are notified of our own copy inside the close.
-    theApp.m_bSelfCopy = 1;
-    clipboard.Close();
-    theApp.m_bSelfCopy = 0;
+    // Once the clipboard has taken a block it is the clipboard's. Emptied, the
+    // clipboard is ours: the notice of this copy is not read back.
+    if (::SetClipboardData(formats.first, first.Get()))
+        first.Detach();
+    if (formats.second && ::SetClipboardData(formats.second, second.Get()))
+        second.Detach();
 }
 
 void CMainFrame::OnUpdateEditCopy(CCmdUI* pCmdUI)
@@ -125,7 +129,7 @@ void CMainFrame::OnDrawClipboard()
     // Our own copy is not read back: not inside the close (while we head the
     // chain), nor later, passed on by a viewer that heads it. A notice still
     // on its way after monitoring was turned off reads nothing.
-    if ((m_nFlags & FLAG_CLIPWATCH) && !theApp.m_bSelfCopy && ::GetClipboardOwner() != m_hWnd)
+    if ((m_nFlags & FLAG_CLIPWATCH) && ::GetClipboardOwner() != m_hWnd)
         OnEditPaste();
     PassToNextViewer(WM_DRAWCLIPBOARD, 0, 0);
     // Paste's state follows the new content even while we are in the background.

@@ -17,11 +17,11 @@ FORMATETC TextBlock(CLIPFORMAT format)
 // (which drag sources on Linux offer alone: OLE makes up no other format).
 CLIPFORMAT TextFormatOf(const COleDataObject& data)
 {
-    const bool bCp932 = exchange::SystemIsCp932();
-    for (const CLIPFORMAT format : {bCp932 ? CF_TEXT : CF_UNICODETEXT, bCp932 ? CF_UNICODETEXT : CF_TEXT}) {
-        FORMATETC block = TextBlock(format);
-        if (data.IsDataAvailable(format, &block))
-            return format;
+    const exchange::TextFormats formats = exchange::DropTextFormats();
+    for (const UINT format : {formats.first, formats.second}) {
+        FORMATETC block = TextBlock(static_cast<CLIPFORMAT>(format));
+        if (data.IsDataAvailable(static_cast<CLIPFORMAT>(format), &block))
+            return static_cast<CLIPFORMAT>(format);
     }
     return 0;
 }

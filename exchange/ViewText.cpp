@@ -1,7 +1,6 @@
 #include "ViewText.h"
 
 #include "../framework/Clipboard.h"
-#include "../view/Mbcs.h"
 #include "Cp932.h"
 
 #include <cstring>
@@ -15,12 +14,20 @@ constexpr UINT kCp932 = 932;
 // Characters enough for the longest text the view keeps.
 constexpr size_t kKeptChars = CTextCursor::kMaxTextBytes + 1;
 
+// Whether the system's own text (CF_TEXT) is in the stored text's code page.
+bool SystemIsCp932()
+{
+    return ::GetACP() == kCp932;
+}
+
+// Code page 932's own table, best fit included (¥ is 0x5C, · is 0x8145, as a
+// Japanese system gives them); '?' for what it has no code for.
 void SystemEncode(const char16_t* p, size_t n, std::string& out)
 {
     const size_t at = out.size();
     out.resize(at + 2 * n);
-    const int cb = ::WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<LPCWCH>(p),
-                                         static_cast<int>(n), &out[at], static_cast<int>(2 * n), "?", nullptr);
+    const int cb = ::WideCharToMultiByte(kCp932, 0, reinterpret_cast<LPCWCH>(p), static_cast<int>(n), &out[at],
+                                         static_cast<int>(2 * n), "?", nullptr);
     out.resize(at + static_cast<size_t>(cb > 0 ? cb : 0));
 }
 
@@ -28,35 +35,36 @@ void SystemEncode(const char16_t* p, size_t n, std::string& out)
 // of it as the view keeps.
 std::string Cp932FromSystemText(const char* p, size_t cb)
 {
-    const bool bUtf8 = ::GetACP() == CP_UTF8;
-    size_t n = 0;
-    size_t cch = 0;
-    while (n < cb && p[n] && cch <= kKeptChars) {
-        if (!mbcs::IsLineBreakOrTab(static_cast<BYTE>(p[n])))
-            ++cch;
-        if (bUtf8) { // a character and the continuation bytes that follow it
-            do
-                ++n;
-            while (n < cb && (static_cast<BYTE>(p[n]) & 0xC0) == 0x80);
-        } else {
-            n += ::IsDBCSLeadByte(static_cast<BYTE>(p[n])) && n + 1 < cb && p[n + 1] ? 2 : 1;
-        }
-    }
-    std::vector<wchar_t> text(n + 1);
-    const int cchText = ::MultiByteToWideChar(CP_ACP, 0, p, static_cast<int>(n), text.data(), static_cast<int>(n));
-    return Cp932FromUnicode(text.data(), static_cast<size_t>(cchText > 0 ? cchText : 0));
+    const int n = static_cast<int>(cp932::SpanToConvert(p, cb, kKeptChars));
+    std::vector<wchar_t> text(static_cast<size_t>(n) + 1);
+    const int cch = ::MultiByteToWideChar(CP_ACP, 0, p, n, text.data(), n);
+    return Cp932FromUnicode(text.data(), static_cast<size_t>(cch > 0 ? cch : 0));
 }
 
 } // namespace
 
-bool SystemIsCp932()
+TextFormats DropTextFormats()
 {
-    return ::GetACP() == kCp932;
+    return SystemIsCp932() ? TextFormats{CF_TEXT, CF_UNICODETEXT} : TextFormats{CF_UNICODETEXT, CF_TEXT};
 }
 
-UINT ClipboardTextFormat()
+bool ClipboardHasText()
 {
-    return SystemIsCp932() ? CF_TEXT : CF_UNICODETEXT;
+    return ::IsClipboardFormatAvailable(CF_UNICODETEXT) || ::IsClipboardFormatAvailable(CF_TEXT);
+}
+
+UINT ClipboardSourceTextFormat()
+{
+    for (UINT format = ::EnumClipboardFormats(0); format; format = ::EnumClipboardFormats(format)) {
+        if (format == CF_TEXT || format == CF_UNICODETEXT)
+            return format;
+    }
+    return 0;
+}
+
+TextFormats CopyTextFormats()
+{
+    return SystemIsCp932() ? TextFormats{CF_TEXT, CF_UNICODETEXT} : TextFormats{CF_UNICODETEXT, 0};
 }
 
 std::string Cp932FromUnicode(const wchar_t* p, size_t n)

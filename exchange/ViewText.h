@@ -1,7 +1,6 @@
 // The view's text in the blocks of the clipboard and of drops. The stored text
-// is code page 932 whatever the system's code page: on a system whose code
-// page is 932, text crosses as CF_TEXT bytes exactly as they are; on any other
-// it crosses as Unicode, converted.
+// is code page 932 whatever the system's code page: CF_TEXT in code page 932
+// crosses as its bytes exactly as they are; everything else is converted.
 #pragma once
 #include "../view/CharView.h"
 
@@ -10,11 +9,24 @@
 
 namespace exchange {
 
-// True when the system's code page is 932, the stored text's own.
-bool SystemIsCp932();
-// The format the clipboard's text is read and written in: CF_TEXT on a
-// system whose code page is 932, CF_UNICODETEXT on any other.
-UINT ClipboardTextFormat();
+// The text formats in the order a drop takes them: the system's own text
+// first where that is code page 932, the stored text's, else Unicode first.
+struct TextFormats {
+    UINT first, second;
+};
+TextFormats DropTextFormats();
+
+// Whether the clipboard offers text in either format.
+bool ClipboardHasText();
+// Of the clipboard's two text formats, the one its owner put there (the
+// clipboard, open, lists it first); the other is made up from it by the
+// system through a guessed code page. 0 when it has no text.
+UINT ClipboardSourceTextFormat();
+// The formats Copy puts, each of them the text exactly, so that no reader
+// goes through the system's guess: CF_TEXT and CF_UNICODETEXT on a system
+// whose code page is 932; elsewhere Unicode alone (the system's CF_TEXT is
+// all its own programs can read).
+TextFormats CopyTextFormats();
 
 // Locks the block and gives the view its text: CF_TEXT (in the system's code
 // page) or CF_UNICODETEXT, converted to code page 932 where it must be, read

@@ -36,7 +36,9 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
             ::DestroyMenu(hMenu);
         return FALSE;
     }
-    // The title in Unicode, past the window procedure's code page.
+    // The window is created untitled; the title is set from the string table
+    // in Unicode, straight into the window's text: through the ANSI procedure
+    // a title in a script the system's code page lacks would come out as '?'.
     ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(AfxLoadText(nIDResource).c_str()));
     m_hAccelTable = ::LoadAcceleratorsA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(nIDResource));
     return TRUE;

@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho
   locales googletest
+  xsel python3-gi gir1.2-gtk-3.0
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -59,6 +59,11 @@ void CCharView::PrevChar()
 void CCharView::OnShownCharChanged()
 {
     Invalidate(TRUE);
+    // The panes follow at once, whatever brought the change: a drop that Wine
+    // delivers inside its own event handling is followed by no message that
+    // starts an idle pass.
+    if (HWND hFrame = ::GetParent(m_hWnd))
+        ::PostMessageA(hFrame, WM_IDLEUPDATECMDUI, 0, 0);
     // The accessible name is the character: the window's text, set in
     // Unicode past the window procedure's code page, and annotated as well
     // where the system keeps annotations (an ANSI window's text read in

@@ -50,8 +50,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Every change of the shown character ends here: the view repaints, and
-    // what a screen reader says of it follows.
+    // Every change of the shown character ends here: the view repaints, the
+    // frame's panes follow, and what a screen reader says of it.
     void OnShownCharChanged();
     // The role and texts a screen reader finds on the system's own accessible
     // object for the view; null where the system keeps none.

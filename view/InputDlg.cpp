@@ -9,12 +9,12 @@ CInputDlg::CInputDlg() : CDialog(IDD_INPUT), m_strInput("") {}
 
 void CInputDlg::DoDataExchange(CDataExchange* pDX)
 {
-    if (!pDX->m_bSaveAndValidate || exchange::SystemIsCp932()) {
+    if (!pDX->m_bSaveAndValidate) {
         DDX_Text(pDX, IDC_INPUT, m_strInput);
         return;
     }
-    // Where the system's code page is not the text's own, the typed text is
-    // taken in Unicode and converted to code page 932.
+    // The typed text is taken in Unicode and converted to code page 932 as
+    // all text from Unicode sources is, whatever the system's code page.
     HWND hEdit = GetDlgItem(IDC_INPUT);
     CStringW text(static_cast<size_t>(::GetWindowTextLengthW(hEdit)) + 1, L'\0');
     ::GetWindowTextW(hEdit, &text[0], static_cast<int>(text.size()));

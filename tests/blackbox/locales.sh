@@ -44,6 +44,14 @@ for lang in en_US.UTF-8 zh_CN.UTF-8; do
     sleep 0.3
     [ "$(probe clip-get-unicode)" = "$(u16 "$TEXT")" ] || fail "$lang: Copy gave $(probe clip-get-unicode)"
     pos_is '  2 /   5' || fail "$lang: Copy moved the cursor"
+    # ¥ and · as a Japanese system's table gives them, not '?'.
+    if [ "$lang" = en_US.UTF-8 ]; then
+        probe clip-set-unicode "$(u16 '¥1·')"
+        for code in 5c 31 8145; do
+            until_ok code_is $code || fail "$lang: ¥1· gave $(probe status 2) where 0x$code belongs"
+            probe command 32780
+        done
+    fi
     # A Unicode drop is taken the same way.
     dropped unicode "$(u16 "$TEXT")"
     pos_is '  1 /   5' && code_is 8abf || fail "$lang: a Unicode drop gave $(probe status 1) $(probe status 2)"

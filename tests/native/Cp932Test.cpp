@@ -63,3 +63,16 @@ TEST(Cp932, ALongTextIsConvertedNoFurtherThanIsKept)
     EXPECT_GE(out.size(), 300 + 2 * 257u);
     EXPECT_LT(g_nEncoded, 1200u);
 }
+
+TEST(Cp932, MultibyteTextIsCutOnlyBeyondWhatIsKept)
+{
+    // Four-byte UTF-8 characters after line breaks that do not count: the cut
+    // leaves three kept characters whole, and the terminator or the block's
+    // end comes first when it is nearer.
+    std::string text = "\r\n\t" + std::string(40, '\xF0');
+    const size_t n = cp932::SpanToConvert(text.c_str(), text.size(), 3);
+    EXPECT_EQ(n, 3 + 17u);
+    EXPECT_GE((n - 3) / 4, 3u + 1);
+    EXPECT_EQ(cp932::SpanToConvert("ab\0cd", 5, 3), 2u);
+    EXPECT_EQ(cp932::SpanToConvert("abcd", 2, 3), 2u);
+}

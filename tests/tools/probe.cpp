@@ -18,7 +18,8 @@
 //   probe tooltip                text of the visible tooltip (hex), or "none"
 //   probe ids                    the toolbar's item ids, in order
 //   probe button ID              "enabled" or "disabled": the toolbar button of command ID
-//   probe clip-set HEX           puts these bytes on the clipboard as CF_TEXT
+//   probe clip-set HEX [LCID]    puts these bytes on the clipboard as CF_TEXT (with LCID, and
+//                                CF_LOCALE holding it, as a copy made with that keyboard layout)
 //   probe clip-get               prints the clipboard's CF_TEXT as hex, or "none"
 //   probe clip-set-unicode HEX   the same in CF_UNICODETEXT (HEX: UTF-16LE bytes)
 //   probe clip-get-unicode
@@ -221,7 +222,7 @@ UINT TextFormat(const std::string& cmd)
     return cmd.size() > 8 && cmd.compare(cmd.size() - 8, 8, "-unicode") == 0 ? CF_UNICODETEXT : CF_TEXT;
 }
 
-int SetClipboard(const char* hex, UINT format)
+int SetClipboard(const char* hex, UINT format, const char* lcid)
 {
     const std::string bytes = BytesFromHex(hex) + std::string(2, '\0'); // terminated in either format
     HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
@@ -231,6 +232,12 @@ int SetClipboard(const char* hex, UINT format)
         return 1;
     ::EmptyClipboard();
     ::SetClipboardData(format, h);
+    if (lcid) {
+        HGLOBAL hLocale = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(LCID));
+        *static_cast<LCID*>(::GlobalLock(hLocale)) = std::strtoul(lcid, nullptr, 16);
+        ::GlobalUnlock(hLocale);
+        ::SetClipboardData(CF_LOCALE, hLocale);
+    }
     ::CloseClipboard();
     return 0;
 }
@@ -297,7 +304,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if ((cmd == "clip-set" || cmd == "clip-set-unicode") && argc > 2)
-        return SetClipboard(argv[2], TextFormat(cmd));
+        return SetClipboard(argv[2], TextFormat(cmd), argc > 3 ? argv[3] : nullptr);
     if (cmd == "clip-get" || cmd == "clip-get-unicode")
         return GetClipboard(TextFormat(cmd));
     if (cmd == "faces") {
