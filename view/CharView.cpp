@@ -36,6 +36,20 @@ void CurrentCharW(const CTextCursor& cursor, wchar_t (&out)[3])
     out[n > 0 ? n : 0] = L'\0';
 }
 
+// The window procedure in front of the framework's, so that the view's text
+// (its accessible name) is read in Unicode by any process: an ANSI window
+// would answer through the system's code page, and a character that code
+// page lacks would come out as '?'. Every other message reaches the
+// framework's procedure converted as before.
+WNDPROC g_pfnFrameworkProc = nullptr;
+
+LRESULT CALLBACK UnicodeTextProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_GETTEXT || message == WM_GETTEXTLENGTH)
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    return ::CallWindowProcW(g_pfnFrameworkProc, hWnd, message, wParam, lParam);
+}
+
 } // namespace
 
 void CCharView::SetText(const char* text, size_t cbText)
@@ -64,10 +78,8 @@ void CCharView::OnShownCharChanged()
     // starts an idle pass.
     if (HWND hFrame = ::GetParent(m_hWnd))
         ::PostMessageA(hFrame, WM_IDLEUPDATECMDUI, 0, 0);
-    // The accessible name is the character: the window's text, set in
-    // Unicode past the window procedure's code page, and annotated as well
-    // where the system keeps annotations (an ANSI window's text read in
-    // Unicode by another process goes through the system's code page).
+    // The accessible name is the character: the window's text, in Unicode,
+    // and annotated as well where the system keeps annotations.
     wchar_t name[3];
     CurrentCharW(m_cursor, name);
     ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
@@ -124,6 +136,8 @@ int CCharView::OnCreate(LPCREATESTRUCTA lpcs)
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
     m_dropTarget.Register(this); // without it the view takes no drops, silently
+    g_pfnFrameworkProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UnicodeTextProc)));
     // A screen reader reads the view as static text. Dynamic annotation sets
     // the role (and the texts) of the system's own accessible object; where
     // the system has none, the name is still the window's text.

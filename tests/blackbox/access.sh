@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # For every eye. A screen reader: the view's accessible name, read from
-# another process, is the character shown, and a WinEvent hook in another
-# process sees the name change at each step. The user's colours: with yellow
+# another process, is the character shown (on an English system too), and a
+# WinEvent hook in another process sees the name change at each step. The user's colours: with yellow
 # text on black windows (a prefix of its own) the glyph is drawn in them with
 # no box around it, its ink where it is in the default scheme (to a pixel).
 source "$(dirname "$0")/lib.sh"
@@ -50,4 +50,8 @@ read -r DW DH DX DY < <(convert "$OUT/view-dark.png" -bordercolor black -border 
 for d in $((DX - X)) $((DY - Y)) $((DX + DW - X - W)) $((DY + DH - Y - H)); do
     [ $((d * d)) -le 1 ] || fail "the dark ink box is $DW $DH $DX $DY, not $W $H $X $Y as in the default scheme"
 done
+# The name in Unicode on a system whose code page lacks the character.
+use_locale en_US.UTF-8
+show_kanji english
+stop_app
 echo "ok: ink ${W}x${H} at $X,$Y in both schemes; screenshots in $OUT"
