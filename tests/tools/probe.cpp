@@ -31,18 +31,14 @@
 //   probe status-unicode N | tooltip-unicode | title-unicode | dialog-unicode: those texts read
 //                                in Unicode (UTF-16LE hex)
 //   probe dialog-type-unicode HEX  sets the input dialog's text in Unicode and presses OK
-//   probe acc-name               the view's accessible name, read as a screen reader does (UTF-16LE hex),
-//                                or "none"
-//   probe acc-events N           after "ready", prints the view's accessible name (hex) at each of its
-//                                next N name-change events (an out-of-context hook), for up to 10 s
+//   probe acc-name               the view's accessible name as a screen reader reads it (hex), or "none"
+//   probe acc-events N           after "ready", the name at each of the view's next N name changes
 //   probe kill [MS]              ends the program at once (TerminateProcess): no window is destroyed;
 //                                with MS, posts WM_CLOSE first and ends it MS ms later
 #include <windows.h>
 
 #include <commctrl.h>
-// oleacc's import library names its exported IID_IAccessible too (the import
-// thunk, not the GUID): the GUIDs are defined here.
-#include <initguid.h>
+#include <initguid.h> // oleacc's import library names IID_IAccessible too: a thunk, not the GUID
 #include <oleacc.h>
 
 #include <cstddef>
@@ -271,20 +267,16 @@ void PrintAccessibleName(HWND hView)
         PrintHexW(name);
     else
         std::printf("none\n");
-    std::fflush(stdout);
     ::SysFreeString(name);
     if (acc)
         acc->Release();
 }
 
-int g_nEvents = 0;
-
-void CALLBACK OnNameChange(HWINEVENTHOOK, DWORD, HWND hWnd, LONG idObject, LONG idChild, DWORD, DWORD)
+int g_nEvents = 0; // name changes still awaited
+void CALLBACK OnNameChange(HWINEVENTHOOK, DWORD, HWND hWnd, LONG idObject, LONG, DWORD, DWORD)
 {
-    if (::GetDlgCtrlID(hWnd) == kPaneId && idObject == OBJID_CLIENT && idChild == CHILDID_SELF) {
+    if (::GetDlgCtrlID(hWnd) == kPaneId && idObject == OBJID_CLIENT && g_nEvents-- > 0)
         PrintAccessibleName(hWnd);
-        --g_nEvents;
-    }
 }
 
 } // namespace
@@ -473,24 +465,22 @@ int main(int argc, char** argv)
         std::printf("%d\n", static_cast<int>(::SendMessageA(hBox, CB_GETCURSEL, 0, 0)));
     } else if (cmd == "show" && argc > 2) {
         ::ShowWindow(hFrame, std::atoi(argv[2]));
-    } else if (cmd == "acc-name") {
+    } else if (cmd == "acc-name" || cmd == "acc-events") {
         ::OleInitialize(nullptr);
-        PrintAccessibleName(::GetDlgItem(hFrame, kPaneId));
-    } else if (cmd == "acc-events" && argc > 2) {
-        ::OleInitialize(nullptr);
+        if (cmd == "acc-name" || argc < 3) {
+            PrintAccessibleName(::GetDlgItem(hFrame, kPaneId));
+            return 0;
+        }
+        std::setvbuf(stdout, nullptr, _IONBF, 0);
         g_nEvents = std::atoi(argv[2]);
-        DWORD pid = 0;
+        DWORD pid = 0; // an out-of-context hook on the program's process
         ::GetWindowThreadProcessId(hFrame, &pid);
         ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &OnNameChange, pid, 0,
                           WINEVENT_OUTOFCONTEXT);
         std::printf("ready\n");
-        std::fflush(stdout);
-        MSG msg;
-        for (const DWORD end = ::GetTickCount() + 10000; g_nEvents > 0 && ::GetTickCount() < end;) {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                ::DispatchMessageA(&msg);
-        }
+        MSG msg; // the hook is called while the queue is read
+        while (g_nEvents > 0 && ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0)
+            ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
         return g_nEvents > 0;
     } else if (cmd == "kill") {
         DWORD pid = 0;
