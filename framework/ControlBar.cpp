@@ -70,6 +70,12 @@ BOOL TrackMouse(HWND hWnd, POINT* pRelease, const std::function<void(POINT)>& on
     return released;
 }
 
+BOOL CALLBACK TellSysColorChange(HWND hWnd, LPARAM)
+{
+    ::SendMessageA(hWnd, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 } // namespace
 
 void AfxInitCommonControls(DWORD dwClasses)
@@ -84,13 +90,7 @@ void AfxInitCommonControls(DWORD dwClasses)
 
 void AfxSysColorChanged(HWND hWndTop)
 {
-    ::EnumChildWindows(
-        hWndTop,
-        [](HWND hWnd, LPARAM) {
-            ::SendMessageA(hWnd, WM_SYSCOLORCHANGE, 0, 0);
-            return TRUE;
-        },
-        0);
+    ::EnumChildWindows(hWndTop, &TellSysColorChange, 0);
     ::RedrawWindow(hWndTop, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
