@@ -70,6 +70,12 @@ BOOL TrackMouse(HWND hWnd, POINT* pRelease, const std::function<void(POINT)>& on
     return released;
 }
 
+BOOL CALLBACK TellSysColorChange(HWND hWnd, LPARAM)
+{
+    ::SendMessageA(hWnd, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 } // namespace
 
 void AfxInitCommonControls(DWORD dwClasses)
@@ -80,6 +86,18 @@ void AfxInitCommonControls(DWORD dwClasses)
     INITCOMMONCONTROLSEX icc{sizeof icc, dwClasses};
     if (::InitCommonControlsEx(&icc))
         s_done |= dwClasses;
+}
+
+void AfxSysColorChanged(HWND hWndTop)
+{
+    ::EnumChildWindows(hWndTop, &TellSysColorChange, 0);
+    ::RedrawWindow(hWndTop, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void AfxSettingChanged(HWND hWndTop, WPARAM wParam)
+{
+    if (wParam == SPI_SETHIGHCONTRAST)
+        AfxSysColorChanged(hWndTop);
 }
 
 // ---------------------------------------------------------------------------
@@ -214,6 +232,8 @@ BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CWnd)
     ON_MESSAGE(WM_NCLBUTTONDBLCLK, OnNcLButtonDblClk)
     ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcLButtonDown)
     ON_MESSAGE(WM_DESTROY, OnDestroyMsg)
+    ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
 BOOL CMiniDockFrameWnd::Create(CControlBar* pBar, POINT ptScreen)
@@ -364,6 +384,18 @@ void CMiniDockFrameWnd::TrackSize(UINT nHitTest, POINT ptStart)
     });
     if (!released && ::IsWindow(hWnd))
         sizeTo(rcStart);
+}
+
+LRESULT CMiniDockFrameWnd::OnSysColorChange(WPARAM, LPARAM)
+{
+    AfxSysColorChanged(m_hWnd); // the floating bar's images and frame
+    return 0;
+}
+
+LRESULT CMiniDockFrameWnd::OnSettingChange(WPARAM wParam, LPARAM)
+{
+    AfxSettingChanged(m_hWnd, wParam);
+    return Default();
 }
 
 LRESULT CMiniDockFrameWnd::OnDestroyMsg(WPARAM, LPARAM)

@@ -99,6 +99,8 @@ protected:
     LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnDestroyMsg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -114,3 +116,10 @@ private:
 
 // Registers the common control classes once.
 void AfxInitCommonControls(DWORD dwClasses);
+
+// The system's colours changed, as a top-level window hears it (the system
+// tells only top-level windows): the common controls and bars inside hear it
+// from here, then all of the window is drawn again in the new colours.
+void AfxSysColorChanged(HWND hWndTop);
+// The same for a change of settings that is a switch of high contrast.
+void AfxSettingChanged(HWND hWndTop, WPARAM wParam);

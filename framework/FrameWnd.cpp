@@ -16,6 +16,8 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_MENUSELECT()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+    ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
     ON_COMMAND(ID_VIEW_TOOLBAR, OnViewToolBar)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_COMMAND(ID_VIEW_STATUS_BAR, OnViewStatusBar)
@@ -263,6 +265,18 @@ LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
     else
         SetMessageText(static_cast<UINT>(wParam));
     return 0;
+}
+
+LRESULT CFrameWnd::OnSysColorChange(WPARAM, LPARAM)
+{
+    AfxSysColorChanged(m_hWnd); // the bars, the view and every control in the frame
+    return 0;
+}
+
+LRESULT CFrameWnd::OnSettingChange(WPARAM wParam, LPARAM)
+{
+    AfxSettingChanged(m_hWnd, wParam);
+    return Default();
 }
 
 void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)

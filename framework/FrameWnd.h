@@ -54,6 +54,8 @@ protected:
     void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM);
     LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
     void OnViewToolBar();
     void OnViewStatusBar();
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);

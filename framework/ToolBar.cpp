@@ -49,6 +49,7 @@ BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
     ON_MESSAGE(WM_LBUTTONDOWN, OnLButtonDown)
     ON_MESSAGE(WM_MOUSEMOVE, OnMouseMove)
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+    ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
 CToolBar::~CToolBar()
@@ -87,27 +88,17 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
         return FALSE;
     const int buttons = static_cast<int>(count - std::count(data + 4, data + 4 + count, WORD{0}));
 
-    // Light grey is the background: it is drawn in the button face colour.
-    COLORMAP map{RGB(192, 192, 192), ::GetSysColor(COLOR_BTNFACE)};
-    HBITMAP hbm = ::CreateMappedBitmap(hInst, static_cast<INT_PTR>(nIDResource), 0, &map, 1);
-    if (!hbm)
-        return FALSE;
     // The strip must hold a whole image for every button.
-    BITMAP bm{};
-    ::GetObjectA(hbm, sizeof bm, &bm);
-    if (bm.bmHeight < cy || bm.bmWidth / cx < buttons) {
-        ::DeleteObject(hbm);
+    m_nIDResource = nIDResource;
+    m_sizeImage = SIZE{cx, cy};
+    int images = 0;
+    HBITMAP hbm = MappedImages(&images);
+    if (!hbm || images < buttons) {
+        if (hbm)
+            ::DeleteObject(hbm);
         return FALSE;
     }
-    const int images = bm.bmWidth / cx;
     const SIZE scaled{AfxScaleToDpi(cx), AfxScaleToDpi(cy)};
-    if (scaled.cx != cx || scaled.cy != cy) {
-        HBITMAP hbmScaled = AfxScaleImageStrip(hbm, images, SIZE{cx, cy}, scaled);
-        ::DeleteObject(hbm);
-        if (!hbmScaled)
-            return FALSE;
-        hbm = hbmScaled;
-    }
     if (m_hbmImages)
         ::DeleteObject(m_hbmImages);
     m_hbmImages = hbm;
@@ -133,6 +124,41 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
             return FALSE;
     }
     return TRUE;
+}
+
+HBITMAP CToolBar::MappedImages(int* pImages) const
+{
+    // Light grey is the background: it is drawn in the button face colour.
+    COLORMAP map{RGB(192, 192, 192), ::GetSysColor(COLOR_BTNFACE)};
+    HBITMAP hbm = ::CreateMappedBitmap(AfxGetInstanceHandle(), static_cast<INT_PTR>(m_nIDResource), 0, &map, 1);
+    if (!hbm)
+        return nullptr;
+    BITMAP bm{};
+    ::GetObjectA(hbm, sizeof bm, &bm);
+    *pImages = bm.bmHeight < m_sizeImage.cy ? 0 : bm.bmWidth / m_sizeImage.cx;
+    const SIZE scaled{AfxScaleToDpi(m_sizeImage.cx), AfxScaleToDpi(m_sizeImage.cy)};
+    if (scaled.cx == m_sizeImage.cx && scaled.cy == m_sizeImage.cy)
+        return hbm;
+    HBITMAP hbmScaled = *pImages ? AfxScaleImageStrip(hbm, *pImages, m_sizeImage, scaled) : nullptr;
+    ::DeleteObject(hbm);
+    return hbmScaled;
+}
+
+LRESULT CToolBar::OnSysColorChange(WPARAM, LPARAM)
+{
+    // The images' background was mapped to the old button face colour.
+    int images = 0;
+    if (HBITMAP hbm = m_hbmImages ? MappedImages(&images) : nullptr) {
+        TBREPLACEBITMAP replace{nullptr, reinterpret_cast<UINT_PTR>(m_hbmImages), nullptr,
+                                reinterpret_cast<UINT_PTR>(hbm), images};
+        if (SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace))) {
+            ::DeleteObject(m_hbmImages);
+            m_hbmImages = hbm;
+        } else {
+            ::DeleteObject(hbm);
+        }
+    }
+    return Default(); // the control's own colours
 }
 
 int CToolBar::GetCount() const

@@ -53,6 +53,7 @@ protected:
     LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -68,6 +69,12 @@ private:
     // The items' extent when they wrap so; the wraps stay only with bCommit.
     SIZE LayOut(const std::vector<bool>& wraps, BOOL bHorz, BOOL bCommit);
     void ShowPrompt(UINT nID);
+    // The resource's image strip, its light grey in today's button face
+    // colour, enlarged for the screen; null on failure. *pImages: how many
+    // whole images it holds.
+    HBITMAP MappedImages(int* pImages) const;
+    UINT m_nIDResource = 0;
+    SIZE m_sizeImage{}; // of one image in the resource
     HBITMAP m_hbmImages = nullptr;
     UINT m_nFlybyID = 0;
     int m_nMRUWidth = INT_MAX; // of the last floating layout; at first, one row

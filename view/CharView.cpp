@@ -5,18 +5,52 @@
 #include "InputDlg.h"
 #include "StatusText.h"
 
+#include <oleacc.h>
+
+#include <cstring>
 #include <cwchar>
 
 BEGIN_MESSAGE_MAP(CCharView, CWnd)
     ON_WM_PAINT()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_CREATE()
+    ON_WM_DESTROY()
     ON_COMMAND(ID_PREV_CHAR, PrevChar)
     ON_UPDATE_COMMAND_UI(ID_PREV_CHAR, OnUpdatePrevChar)
     ON_COMMAND(ID_NEXT_CHAR, NextChar)
     ON_UPDATE_COMMAND_UI(ID_NEXT_CHAR, OnUpdateNextChar)
     ON_COMMAND(ID_INPUT_TEXT, OnInputText)
 END_MESSAGE_MAP()
+
+namespace {
+
+constexpr CLSID kClsidAccPropServices = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+
+// The cursor's character in Unicode, converted from code page 932 so that it
+// is the character's on any system, and terminated; empty for an empty text.
+void CurrentCharW(const CTextCursor& cursor, wchar_t (&out)[3])
+{
+    const int n = cursor.IsEmpty() ? 0
+                                   : ::MultiByteToWideChar(932, 0, reinterpret_cast<const char*>(cursor.Current()),
+                                                           cursor.CurrentWidth(), out, 2);
+    out[n > 0 ? n : 0] = L'\0';
+}
+
+// The window procedure in front of the framework's, so that the view's text
+// (its accessible name) is read in Unicode by any process: an ANSI window
+// would answer through the system's code page, and a character that code
+// page lacks would come out as '?'. Every other message reaches the
+// framework's procedure converted as before.
+WNDPROC g_pfnFrameworkProc = nullptr;
+
+LRESULT CALLBACK UnicodeTextProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_GETTEXT || message == WM_GETTEXTLENGTH)
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    return ::CallWindowProcW(g_pfnFrameworkProc, hWnd, message, wParam, lParam);
+}
+
+} // namespace
 
 void CCharView::SetText(const char* text, size_t cbText)
 {
@@ -44,6 +78,30 @@ void CCharView::OnShownCharChanged()
     // starts an idle pass.
     if (HWND hFrame = ::GetParent(m_hWnd))
         ::PostMessageA(hFrame, WM_IDLEUPDATECMDUI, 0, 0);
+    // The accessible name is the character: the window's text, in Unicode,
+    // and annotated as well where the system keeps annotations.
+    wchar_t name[3];
+    CurrentCharW(m_cursor, name);
+    ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+    if (m_pAccProps) {
+        const MSAAPROPID props[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+        if (!name[0]) {
+            m_pAccProps->ClearHwndProps(m_hWnd, OBJID_CLIENT, CHILDID_SELF, props, 2);
+        } else {
+            // The description: the position and the code as the panes show them.
+            char text[64];
+            FormatPositionText(text, sizeof text, m_cursor);
+            std::strcat(text, "  ");
+            const size_t n = std::strlen(text);
+            FormatCodeText(text + n, sizeof text - n, m_cursor);
+            wchar_t description[64];
+            ::MultiByteToWideChar(932, 0, text, -1, description, 64); // ASCII
+            m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name);
+            m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION, description);
+        }
+        ::NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+    }
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void CCharView::OnUpdateNextChar(CCmdUI* pCmdUI)
@@ -79,7 +137,33 @@ int CCharView::OnCreate(LPCREATESTRUCTA lpcs)
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
     m_dropTarget.Register(this); // without it the view takes no drops, silently
+    g_pfnFrameworkProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UnicodeTextProc)));
+    // A screen reader reads the view as static text. Dynamic annotation sets
+    // the role (and the texts) of the system's own accessible object; where
+    // the system has none, the name is still the window's text.
+    if (SUCCEEDED(::CoCreateInstance(kClsidAccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                     reinterpret_cast<void**>(&m_pAccProps)))) {
+        VARIANT role{};
+        role.vt = VT_I4;
+        role.lVal = ROLE_SYSTEM_STATICTEXT;
+        if (FAILED(m_pAccProps->SetHwndProp(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, role))) {
+            m_pAccProps->Release(); // a system that keeps no annotations (Wine)
+            m_pAccProps = nullptr;
+        }
+    }
     return 0;
+}
+
+void CCharView::OnDestroy()
+{
+    if (m_pAccProps) {
+        const MSAAPROPID props[] = {PROPID_ACC_ROLE, PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+        m_pAccProps->ClearHwndProps(m_hWnd, OBJID_CLIENT, CHILDID_SELF, props, 3);
+        m_pAccProps->Release();
+        m_pAccProps = nullptr;
+    }
+    CWnd::OnDestroy();
 }
 
 LOGFONTW CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const
@@ -102,15 +186,16 @@ LOGFONTW CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) cons
 
 namespace {
 
-// The cursor's character at the context's origin. Through Unicode, converted
-// from code page 932, so that the glyph is the character's on any system.
+// The cursor's character at the context's origin, in the user's window text
+// colour with no cell box of its own (the erased background shows around
+// the strokes).
 void DrawGlyph(HDC hDC, const CTextCursor& cursor)
 {
-    wchar_t glyph[2];
-    const int n = ::MultiByteToWideChar(932, 0, reinterpret_cast<const char*>(cursor.Current()),
-                                        cursor.CurrentWidth(), glyph, 2);
-    if (n > 0)
-        ::TextOutW(hDC, 0, 0, glyph, n);
+    ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
+    ::SetBkMode(hDC, TRANSPARENT);
+    wchar_t glyph[3];
+    CurrentCharW(cursor, glyph);
+    ::TextOutW(hDC, 0, 0, glyph, static_cast<int>(std::wcslen(glyph)));
 }
 
 } // namespace

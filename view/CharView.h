@@ -6,6 +6,8 @@
 #include "GlyphFonts.h"
 #include "TextCursor.h"
 
+struct IAccPropServices;
+
 class CCharView : public CWnd {
 public:
     // Replaces the text (null empties it) and shows its first character;
@@ -38,6 +40,7 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCTA lpcs);
+    void OnDestroy();
     void OnPaint();
     void OnLButtonDblClk(UINT nFlags, POINT point);
     void OnUpdateNextChar(CCmdUI* pCmdUI);
@@ -47,8 +50,13 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Repaints and brings the frame's panes up to date.
+    // Every change of the shown character ends here: the view repaints, the
+    // frame's panes follow, and what a screen reader says of it.
     void OnShownCharChanged();
+    // The role and texts a screen reader finds on the system's own accessible
+    // object for the view; null where the system keeps none.
+    IAccPropServices* m_pAccProps = nullptr;
+
     LOGFONTW GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const;
     bool m_bWarmPending = false; // a glyph was painted; its neighbours are not warmed yet
     CGlyphFonts m_fonts;         // what the glyphs are drawn in, shared by paint and warming

@@ -138,11 +138,11 @@ dropped() {
     EFFECT=$(log drag | sed -n 's/^effect //p')
 }
 
-# use_locale LANG: from here on, Wine runs in a prefix of its own with the
-# code page of that Unix locale (en_US.UTF-8: 1252, zh_CN.UTF-8: 936); its
-# server ends with the test.
+# use_locale LANG [NAME]: from here on, Wine runs in a prefix of its own (NAME
+# if given) with the code page of that Unix locale (en_US.UTF-8: 1252,
+# zh_CN.UTF-8: 936); its server ends with the test.
 use_locale() {
-    export QUELVAN_LANG=$1 LANG=$1 WINEPREFIX=$QUELVAN_ROOT/build/wineprefix-${1%%.*}
+    export QUELVAN_LANG=$1 LANG=$1 WINEPREFIX=$QUELVAN_ROOT/build/wineprefix-${2:-${1%%.*}}
     flock -o "$WINEPREFIX.lock" bash -c "source '$QUELVAN_ROOT/scripts/wine-env.sh'; wine_services_up"
     LOCALE_PREFIXES+=("$WINEPREFIX")
 }

@@ -31,11 +31,15 @@
 //   probe status-unicode N | tooltip-unicode | title-unicode | dialog-unicode: those texts read
 //                                in Unicode (UTF-16LE hex)
 //   probe dialog-type-unicode HEX  sets the input dialog's text in Unicode and presses OK
+//   probe acc-name               the view's accessible name as a screen reader reads it (hex), or "none"
+//   probe acc-events N           after "ready", the name at each of the view's next N name changes
 //   probe kill [MS]              ends the program at once (TerminateProcess): no window is destroyed;
 //                                with MS, posts WM_CLOSE first and ends it MS ms later
 #include <windows.h>
 
 #include <commctrl.h>
+#include <initguid.h> // oleacc's import library names IID_IAccessible too: a thunk, not the GUID
+#include <oleacc.h>
 
 #include <cstddef>
 #include <cstdio>
@@ -251,6 +255,30 @@ int GetClipboard(UINT format)
     return 0;
 }
 
+// The view's accessible name as a screen reader reads it (hex), or "none".
+void PrintAccessibleName(HWND hView)
+{
+    IAccessible* acc = nullptr;
+    BSTR name = nullptr;
+    VARIANT self{};
+    self.vt = VT_I4; // CHILDID_SELF
+    if (SUCCEEDED(::AccessibleObjectFromWindow(hView, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc))) &&
+        acc->get_accName(self, &name) == S_OK && name)
+        PrintHexW(name);
+    else
+        std::printf("none\n");
+    ::SysFreeString(name);
+    if (acc)
+        acc->Release();
+}
+
+int g_nEvents = 0; // name changes still awaited
+void CALLBACK OnNameChange(HWINEVENTHOOK, DWORD, HWND hWnd, LONG idObject, LONG, DWORD, DWORD)
+{
+    if (::GetDlgCtrlID(hWnd) == kPaneId && idObject == OBJID_CLIENT && g_nEvents-- > 0)
+        PrintAccessibleName(hWnd);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -437,6 +465,23 @@ int main(int argc, char** argv)
         std::printf("%d\n", static_cast<int>(::SendMessageA(hBox, CB_GETCURSEL, 0, 0)));
     } else if (cmd == "show" && argc > 2) {
         ::ShowWindow(hFrame, std::atoi(argv[2]));
+    } else if (cmd == "acc-name" || cmd == "acc-events") {
+        ::OleInitialize(nullptr);
+        if (cmd == "acc-name" || argc < 3) {
+            PrintAccessibleName(::GetDlgItem(hFrame, kPaneId));
+            return 0;
+        }
+        std::setvbuf(stdout, nullptr, _IONBF, 0);
+        g_nEvents = std::atoi(argv[2]);
+        DWORD pid = 0; // an out-of-context hook on the program's process
+        ::GetWindowThreadProcessId(hFrame, &pid);
+        ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &OnNameChange, pid, 0,
+                          WINEVENT_OUTOFCONTEXT);
+        std::printf("ready\n");
+        MSG msg; // the hook is called while the queue is read
+        while (g_nEvents > 0 && ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0)
+            ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
+        return g_nEvents > 0;
     } else if (cmd == "kill") {
         DWORD pid = 0;
         ::GetWindowThreadProcessId(hFrame, &pid);

@@ -291,3 +291,20 @@ TEST_F(FrameTest, WarmingTheNeighbourGlyphsChangesNothingAndRunsOncePerPaint)
     EXPECT_TRUE(view->WarmNeighbourGlyphs());
     EXPECT_EQ(view->GetIndex(), 0);
 }
+
+TEST_F(FrameTest, AColourChangeRepaintsTheGlyphInTheNewColoursWithNoBox)
+{
+    const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
+    const COLORREF user[] = {::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOWTEXT)};
+    const COLORREF dark[] = {RGB(0, 0, 0), RGB(255, 255, 0)};
+    view->SetText("W");
+    view->UpdateWindow();
+    const int ink = InkPixels(view->m_hWnd);
+    ::SetSysColors(2, elements, dark);
+    PumpMessages(); // the repaint too
+    const int darkInk = InkPixels(view->m_hWnd); // what is not black now
+    ::SetSysColors(2, elements, user);
+    PumpMessages();
+    // The strokes alone, as before: a box of the old window colour would count.
+    EXPECT_NEAR(darkInk, ink, ink / 10);
+}
