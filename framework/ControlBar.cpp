@@ -5,7 +5,6 @@
 #include "Gdi.h"
 
 #include <cstdlib>
-#include <functional>
 
 namespace {
 
@@ -23,12 +22,24 @@ void DrawDragFrame(const RECT& rc)
     }
 }
 
+// What to do at each position of the pointer: a call of a function object,
+// held by reference (lighter than std::function, which would copy it).
+class CPointHandler {
+public:
+    template <class F> CPointHandler(F& f) : m_pObj(&f), m_pfn([](void* p, POINT pt) { (*static_cast<F*>(p))(pt); }) {}
+    void operator()(POINT pt) const { m_pfn(m_pObj, pt); }
+
+private:
+    void* m_pObj;
+    void (*m_pfn)(void*, POINT);
+};
+
 // Follows the pointer with the mouse captured by hWnd, calling onMove at each
 // position, until the left button is released (TRUE, *pRelease where) or the
 // user cancels: Escape, the right button, the capture lost, the program
 // ending or hWnd destroyed by a message meanwhile (FALSE). onMove runs, and
 // TRUE comes back, only while hWnd exists.
-BOOL TrackMouse(HWND hWnd, POINT* pRelease, const std::function<void(POINT)>& onMove)
+BOOL TrackMouse(HWND hWnd, POINT* pRelease, CPointHandler onMove)
 {
     ::SetCapture(hWnd);
     BOOL released = FALSE, cancelled = FALSE;
@@ -181,7 +192,7 @@ void CControlBar::TrackDrag(POINT ptStart)
     bool moved = false;
     RECT shown{};
     POINT pt = ptStart;
-    const BOOL released = TrackMouse(m_hWnd, &pt, [&](POINT ptMove) {
+    auto follow = [&](POINT ptMove) {
         if (!moved && std::abs(ptMove.x - ptStart.x) < ::GetSystemMetrics(SM_CXDRAG) &&
             std::abs(ptMove.y - ptStart.y) < ::GetSystemMetrics(SM_CYDRAG))
             return;
@@ -190,7 +201,8 @@ void CControlBar::TrackDrag(POINT ptStart)
         moved = true;
         shown = target(ptMove);
         DrawDragFrame(shown);
-    });
+    };
+    const BOOL released = TrackMouse(m_hWnd, &pt, follow);
     if (moved)
         DrawDragFrame(shown);
     if (!released || !moved)
@@ -348,7 +360,7 @@ void CMiniDockFrameWnd::TrackSize(UINT nHitTest, POINT ptStart)
                        SWP_NOZORDER | SWP_NOACTIVATE);
     };
     POINT ptEnd;
-    const BOOL released = TrackMouse(hWnd, &ptEnd, [&](POINT pt) {
+    auto follow = [&](POINT pt) {
         RECT rc = rcStart;
         const int dx = pt.x - ptStart.x, dy = pt.y - ptStart.y;
         if (edges.left)
@@ -361,7 +373,8 @@ void CMiniDockFrameWnd::TrackSize(UINT nHitTest, POINT ptStart)
             rc.bottom += dy;
         ::SendMessageA(hWnd, WM_SIZING, edge, reinterpret_cast<LPARAM>(&rc));
         sizeTo(rc);
-    });
+    };
+    const BOOL released = TrackMouse(hWnd, &ptEnd, follow);
     if (!released && ::IsWindow(hWnd))
         sizeTo(rcStart);
 }
