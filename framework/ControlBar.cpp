@@ -1,5 +1,6 @@
 #include "ControlBar.h"
 
+#include "Dpi.h"
 #include "FloatingBar.h"
 #include "FrameWnd.h"
 #include "Gdi.h"
@@ -130,6 +131,11 @@ HWND CControlBar::GetFloatingWindow() const
     return m_pFloatWnd ? m_pFloatWnd->m_hWnd : nullptr;
 }
 
+int CControlBar::TopLevelDpi() const
+{
+    return m_pFloatWnd ? m_pFloatWnd->GetDpi() : m_pDockSite->GetDpi();
+}
+
 void CControlBar::DockAt(DWORD dwAlign)
 {
     const bool bVisible = IsVisible();
@@ -141,6 +147,8 @@ void CControlBar::DockAt(DWORD dwAlign)
     }
     m_dwStyle = (m_dwStyle & ~CBRS_ALIGN_ANY) | dwAlign;
     m_dwLastAlign = dwAlign;
+    if (m_nDpi != TopLevelDpi()) // the floating window was on a screen of another DPI
+        ScaleToDpi(TopLevelDpi());
     OnAlignChanged();
     ShowWindow(bVisible ? SW_SHOWNA : SW_HIDE);
     m_pDockSite->RecalcLayout();
@@ -155,6 +163,8 @@ void CControlBar::FloatAt(POINT ptScreen)
             return; // the window deleted its object
         m_pFloatWnd = pFloat;
         ::SetParent(m_hWnd, pFloat->m_hWnd);
+        if (m_nDpi != TopLevelDpi())
+            ScaleToDpi(TopLevelDpi());
         OnAlignChanged();
     }
     m_pFloatWnd->PlaceAt(ptScreen);
@@ -226,6 +236,7 @@ BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CWnd)
     ON_MESSAGE(WM_NCLBUTTONDBLCLK, OnNcLButtonDblClk)
     ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcLButtonDown)
     ON_MESSAGE(WM_DESTROY, OnDestroyMsg)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 BOOL CMiniDockFrameWnd::Create(CControlBar* pBar, POINT ptScreen)
@@ -235,8 +246,11 @@ BOOL CMiniDockFrameWnd::Create(CControlBar* pBar, POINT ptScreen)
     DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     if (pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC)
         style |= WS_THICKFRAME;
-    return CreateEx(WS_EX_TOOLWINDOW, cls, "", style, ptScreen.x, ptScreen.y, 100, 40,
-                    pBar->GetDockingFrame()->m_hWnd, nullptr);
+    if (!CreateEx(WS_EX_TOOLWINDOW, cls, "", style, ptScreen.x, ptScreen.y, 100, 40, pBar->GetDockingFrame()->m_hWnd,
+                  nullptr))
+        return FALSE;
+    m_nDpi = AfxGetWindowDpi(m_hWnd);
+    return TRUE;
 }
 
 void CMiniDockFrameWnd::PlaceAt(POINT ptScreen)
@@ -249,8 +263,7 @@ void CMiniDockFrameWnd::PlaceAt(POINT ptScreen)
 SIZE CMiniDockFrameWnd::FrameSize() const
 {
     RECT rc{};
-    ::AdjustWindowRectEx(&rc, static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
+    AfxAdjustWindowRect(&rc, m_hWnd);
     return SIZE{rc.right - rc.left, rc.bottom - rc.top};
 }
 
@@ -390,4 +403,17 @@ LRESULT CMiniDockFrameWnd::OnDestroyMsg(WPARAM, LPARAM)
     if (m_pBar->m_pFloatWnd == this)
         m_pBar->m_pFloatWnd = nullptr;
     return Default();
+}
+
+LRESULT CMiniDockFrameWnd::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    // Moved to a screen of another DPI: the bar is rebuilt for it, and the
+    // window goes where the system suggests, sized to the bar's rows that fit
+    // the suggested width (as whatever else sizes it).
+    m_nDpi = LOWORD(wParam);
+    if (HoldsBar())
+        m_pBar->ScaleToDpi(m_nDpi);
+    const RECT* rc = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(nullptr, rc->left, rc->top, rc->right - rc->left, rc->bottom - rc->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
 }
