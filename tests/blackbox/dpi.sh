@@ -104,5 +104,13 @@ probe dpi 96 "$FL_X" "$FL_Y" "$FL_W" "$FL_H" float
 sleep 0.3
 bars NOW
 same "$NOW" "$FLOAT96" || fail "the floating bar back at 96 DPI is $NOW, not $FLOAT96"
+# Docked from a window at 144 into the frame at 96: laid out for the frame's DPI.
+probe dpi 144 "$FL_X" "$FL_Y" $((FL_W * 3 / 2)) $((FL_H * 3 / 2)) float
+sleep 0.3
+xdotool mousemove $((FL_X + FL_W / 2)) $((FL_Y + 8)) click --repeat 2 --delay 60 1
+sleep 0.5
+[ "$(probe float-rect)" = none ] || fail "a double-click on the caption did not dock the toolbar"
+bars NOW
+same "$NOW" "$AT96" || fail "docked again from 144 DPI into the frame at 96 the bars are $NOW, not $AT96"
 stop_app
 echo "ok"
