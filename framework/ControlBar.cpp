@@ -203,8 +203,8 @@ void CControlBar::TrackDrag(POINT ptStart)
     RECT shown{};
     POINT pt = ptStart;
     auto follow = [&](POINT ptMove) {
-        if (!moved && std::abs(ptMove.x - ptStart.x) < ::GetSystemMetrics(SM_CXDRAG) &&
-            std::abs(ptMove.y - ptStart.y) < ::GetSystemMetrics(SM_CYDRAG))
+        if (!moved && std::abs(ptMove.x - ptStart.x) < AfxGetSystemMetrics(SM_CXDRAG, m_nDpi) &&
+            std::abs(ptMove.y - ptStart.y) < AfxGetSystemMetrics(SM_CYDRAG, m_nDpi))
             return;
         if (moved)
             DrawDragFrame(shown);

@@ -228,7 +228,7 @@ DWORD CFrameWnd::DockAlignAt(POINT pt, DWORD dwAllowed) const
     }
     if (!::PtInRect(&rc, pt))
         return 0;
-    const int zone = 2 * ::GetSystemMetrics(SM_CYMENU);
+    const int zone = 2 * AfxGetSystemMetrics(SM_CYMENU, m_nDpi);
     const struct { DWORD align; LONG distance; } sides[] = {
         {CBRS_ALIGN_TOP, pt.y - rc.top},
         {CBRS_ALIGN_BOTTOM, rc.bottom - pt.y},
