@@ -65,6 +65,4 @@ private:
     void PassToNextViewer(UINT message, WPARAM wParam, LPARAM lParam) const;
     // The toolbar with the font box and the status bar with its panes, docked.
     BOOL CreateBars();
-    // Turns the font box's item into a wide separator; its rectangle is the box's.
-    BOOL MakeRoomForFontBox(RECT* pRect);
 };

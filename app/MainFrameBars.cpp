@@ -9,10 +9,6 @@
 
 namespace {
 
-// At 96 DPI; larger on a screen of 120 DPI and more.
-constexpr int kFontBoxWidth = 100;      // the separator that holds the font box
-constexpr int kFontBoxDropHeight = 200; // room for the box's drop-down list
-
 const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_POS, ID_INDICATOR_CODE};
 
 } // namespace
@@ -29,11 +25,7 @@ BOOL CMainFrame::CreateBars()
     // The clipboard-monitoring button latches.
     m_wndToolBar.SetButtonStyle(m_wndToolBar.CommandToIndex(ID_VIEW_CLIPWATCH), TBBS_CHECKBOX);
 
-    RECT rcFontBox;
-    if (!MakeRoomForFontBox(&rcFontBox))
-        return FALSE;
-    if (!m_wndToolBar.m_wndFontBox.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL, rcFontBox,
-                                          &m_wndToolBar, IDC_FONTBOX))
+    if (!m_wndToolBar.CreateFontBox())
         return FALSE;
 
     if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
@@ -43,19 +35,6 @@ BOOL CMainFrame::CreateBars()
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar);
-    return TRUE;
-}
-
-BOOL CMainFrame::MakeRoomForFontBox(RECT* pRect)
-{
-    // A toolbar resource without the font box's item cannot hold the box.
-    const int index = m_wndToolBar.CommandToIndex(ID_FONTBOX);
-    if (index < 0)
-        return FALSE;
-    m_wndToolBar.SetButtonInfo(index, ID_FONTBOX, TBBS_SEPARATOR, AfxScaleToDpi(kFontBoxWidth));
-    m_wndToolBar.GetItemRect(index, pRect);
-    pRect->top += 1;
-    pRect->bottom += AfxScaleToDpi(kFontBoxDropHeight);
     return TRUE;
 }
 

@@ -55,6 +55,15 @@ CStringW CFontBox::GetSelectedFace() const
     return face;
 }
 
+void CFontBox::ScaleToDpi(int nDpi)
+{
+    m_nDpi = nDpi;
+    const LOGFONTW lf = AfxGetSystemFont(false, nDpi);
+    if (m_font.CreateFontIndirect(&lf))
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_font)), FALSE);
+    FitDroppedWidth();
+}
+
 void CFontBox::OnSelChange()
 {
     // The same character, repainted at once in the newly chosen face.
@@ -92,6 +101,7 @@ void CFontBox::FitDroppedWidth() const
         widest = std::max(widest, static_cast<int>(size.cx));
     }
     // The list's borders, the item's margins and room for a scroll bar.
-    const int frame = 2 * ::GetSystemMetrics(SM_CXEDGE) + 8 + ::GetSystemMetrics(SM_CXVSCROLL);
+    const int frame =
+        2 * AfxGetSystemMetrics(SM_CXEDGE, m_nDpi) + 8 + AfxGetSystemMetrics(SM_CXVSCROLL, m_nDpi);
     ::SendMessageA(hCombo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + frame), 0);
 }

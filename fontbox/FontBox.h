@@ -12,6 +12,8 @@ public:
     void Fill(HDC hDC, int nStored);
     // The selected entry's face name; empty while nothing is selected.
     CStringW GetSelectedFace() const;
+    // The system's font for controls at nDpi, and the list widened for it.
+    void ScaleToDpi(int nDpi);
 
 protected:
     void OnSelChange();
@@ -21,4 +23,6 @@ protected:
 private:
     void GetItemText(int nIndex, wchar_t* text, int cchText) const;
     void FitDroppedWidth() const;
+    CFont m_font;
+    int m_nDpi = 96;
 };

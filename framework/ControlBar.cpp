@@ -1,11 +1,11 @@
 #include "ControlBar.h"
 
+#include "Dpi.h"
 #include "FloatingBar.h"
 #include "FrameWnd.h"
 #include "Gdi.h"
 
 #include <cstdlib>
-#include <functional>
 
 namespace {
 
@@ -23,12 +23,24 @@ void DrawDragFrame(const RECT& rc)
     }
 }
 
+// What to do at each position of the pointer: a call of a function object,
+// held by reference (lighter than std::function, which would copy it).
+class CPointHandler {
+public:
+    template <class F> CPointHandler(F& f) : m_pObj(&f), m_pfn([](void* p, POINT pt) { (*static_cast<F*>(p))(pt); }) {}
+    void operator()(POINT pt) const { m_pfn(m_pObj, pt); }
+
+private:
+    void* m_pObj;
+    void (*m_pfn)(void*, POINT);
+};
+
 // Follows the pointer with the mouse captured by hWnd, calling onMove at each
 // position, until the left button is released (TRUE, *pRelease where) or the
 // user cancels: Escape, the right button, the capture lost, the program
 // ending or hWnd destroyed by a message meanwhile (FALSE). onMove runs, and
 // TRUE comes back, only while hWnd exists.
-BOOL TrackMouse(HWND hWnd, POINT* pRelease, const std::function<void(POINT)>& onMove)
+BOOL TrackMouse(HWND hWnd, POINT* pRelease, CPointHandler onMove)
 {
     ::SetCapture(hWnd);
     BOOL released = FALSE, cancelled = FALSE;
@@ -137,6 +149,11 @@ HWND CControlBar::GetFloatingWindow() const
     return m_pFloatWnd ? m_pFloatWnd->m_hWnd : nullptr;
 }
 
+int CControlBar::TopLevelDpi() const
+{
+    return m_pFloatWnd ? m_pFloatWnd->GetDpi() : m_pDockSite->GetDpi();
+}
+
 void CControlBar::DockAt(DWORD dwAlign)
 {
     const bool bVisible = IsVisible();
@@ -148,6 +165,8 @@ void CControlBar::DockAt(DWORD dwAlign)
     }
     m_dwStyle = (m_dwStyle & ~CBRS_ALIGN_ANY) | dwAlign;
     m_dwLastAlign = dwAlign;
+    if (m_nDpi != TopLevelDpi()) // the floating window was on a screen of another DPI
+        ScaleToDpi(TopLevelDpi());
     OnAlignChanged();
     ShowWindow(bVisible ? SW_SHOWNA : SW_HIDE);
     m_pDockSite->RecalcLayout();
@@ -162,6 +181,8 @@ void CControlBar::FloatAt(POINT ptScreen)
             return; // the window deleted its object
         m_pFloatWnd = pFloat;
         ::SetParent(m_hWnd, pFloat->m_hWnd);
+        if (m_nDpi != TopLevelDpi())
+            ScaleToDpi(TopLevelDpi());
         OnAlignChanged();
     }
     m_pFloatWnd->PlaceAt(ptScreen);
@@ -199,16 +220,17 @@ void CControlBar::TrackDrag(POINT ptStart)
     bool moved = false;
     RECT shown{};
     POINT pt = ptStart;
-    const BOOL released = TrackMouse(m_hWnd, &pt, [&](POINT ptMove) {
-        if (!moved && std::abs(ptMove.x - ptStart.x) < ::GetSystemMetrics(SM_CXDRAG) &&
-            std::abs(ptMove.y - ptStart.y) < ::GetSystemMetrics(SM_CYDRAG))
+    auto follow = [&](POINT ptMove) {
+        if (!moved && std::abs(ptMove.x - ptStart.x) < AfxGetSystemMetrics(SM_CXDRAG, m_nDpi) &&
+            std::abs(ptMove.y - ptStart.y) < AfxGetSystemMetrics(SM_CYDRAG, m_nDpi))
             return;
         if (moved)
             DrawDragFrame(shown);
         moved = true;
         shown = target(ptMove);
         DrawDragFrame(shown);
-    });
+    };
+    const BOOL released = TrackMouse(m_hWnd, &pt, follow);
     if (moved)
         DrawDragFrame(shown);
     if (!released || !moved)
@@ -234,6 +256,7 @@ BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CWnd)
     ON_MESSAGE(WM_DESTROY, OnDestroyMsg)
     ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
     ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 BOOL CMiniDockFrameWnd::Create(CControlBar* pBar, POINT ptScreen)
@@ -243,8 +266,11 @@ BOOL CMiniDockFrameWnd::Create(CControlBar* pBar, POINT ptScreen)
     DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     if (pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC)
         style |= WS_THICKFRAME;
-    return CreateEx(WS_EX_TOOLWINDOW, cls, "", style, ptScreen.x, ptScreen.y, 100, 40,
-                    pBar->GetDockingFrame()->m_hWnd, nullptr);
+    if (!CreateEx(WS_EX_TOOLWINDOW, cls, "", style, ptScreen.x, ptScreen.y, 100, 40, pBar->GetDockingFrame()->m_hWnd,
+                  nullptr))
+        return FALSE;
+    m_nDpi = AfxGetWindowDpi(m_hWnd);
+    return TRUE;
 }
 
 void CMiniDockFrameWnd::PlaceAt(POINT ptScreen)
@@ -257,8 +283,7 @@ void CMiniDockFrameWnd::PlaceAt(POINT ptScreen)
 SIZE CMiniDockFrameWnd::FrameSize() const
 {
     RECT rc{};
-    ::AdjustWindowRectEx(&rc, static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
+    AfxAdjustWindowRect(&rc, m_hWnd);
     return SIZE{rc.right - rc.left, rc.bottom - rc.top};
 }
 
@@ -368,7 +393,7 @@ void CMiniDockFrameWnd::TrackSize(UINT nHitTest, POINT ptStart)
                        SWP_NOZORDER | SWP_NOACTIVATE);
     };
     POINT ptEnd;
-    const BOOL released = TrackMouse(hWnd, &ptEnd, [&](POINT pt) {
+    auto follow = [&](POINT pt) {
         RECT rc = rcStart;
         const int dx = pt.x - ptStart.x, dy = pt.y - ptStart.y;
         if (edges.left)
@@ -381,7 +406,8 @@ void CMiniDockFrameWnd::TrackSize(UINT nHitTest, POINT ptStart)
             rc.bottom += dy;
         ::SendMessageA(hWnd, WM_SIZING, edge, reinterpret_cast<LPARAM>(&rc));
         sizeTo(rc);
-    });
+    };
+    const BOOL released = TrackMouse(hWnd, &ptEnd, follow);
     if (!released && ::IsWindow(hWnd))
         sizeTo(rcStart);
 }
@@ -409,4 +435,17 @@ LRESULT CMiniDockFrameWnd::OnDestroyMsg(WPARAM, LPARAM)
     if (m_pBar->m_pFloatWnd == this)
         m_pBar->m_pFloatWnd = nullptr;
     return Default();
+}
+
+LRESULT CMiniDockFrameWnd::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    // Moved to a screen of another DPI: the bar is rebuilt for it, and the
+    // window goes where the system suggests, sized to the bar's rows that fit
+    // the suggested width (as whatever else sizes it).
+    m_nDpi = LOWORD(wParam);
+    if (HoldsBar())
+        m_pBar->ScaleToDpi(m_nDpi);
+    const RECT* rc = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(nullptr, rc->left, rc->top, rc->right - rc->left, rc->bottom - rc->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
 }

@@ -55,6 +55,11 @@ public:
     // Sets the state of every item from its command's update rule.
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) = 0;
 
+    // Rebuilds what the bar draws for another DPI (its window's, docked or
+    // floating); the caller lays the bar out again.
+    virtual void ScaleToDpi(int nDpi) { m_nDpi = nDpi; }
+    int GetDpi() const { return m_nDpi; }
+
     // Docking, called by the frame: along one edge (a CBRS_ALIGN_ bit), or
     // floating with the window's top-left corner at ptScreen.
     void DockAt(DWORD dwAlign);
@@ -66,6 +71,8 @@ public:
     void TrackDrag(POINT ptScreen);
 
 protected:
+    // The DPI of the top-level window the bar is in now.
+    int TopLevelDpi() const;
     BOOL CreateBar(DWORD dwExStyle, LPCSTR lpszClass, DWORD dwCtrlStyle, DWORD dwStyle, CWnd* pParentWnd, UINT nID);
     // The bar changed between horizontal and vertical, or docked and floating.
     virtual void OnAlignChanged() {}
@@ -73,6 +80,7 @@ protected:
     DWORD m_dwStyle = 0;
     DWORD m_dwDockStyle = 0;
     DWORD m_dwLastAlign = CBRS_ALIGN_TOP; // where a floating bar docks again
+    int m_nDpi = 96;                      // what the bar is drawn for
     CFrameWnd* m_pDockSite = nullptr;
     CMiniDockFrameWnd* m_pFloatWnd = nullptr; // deletes itself with its window
 
@@ -87,6 +95,7 @@ public:
     // Moves the window's top-left corner to ptScreen, sized around the bar's
     // last floating layout.
     void PlaceAt(POINT ptScreen);
+    int GetDpi() const { return m_nDpi; }
 
 protected:
     void PostNcDestroy() override { delete this; }
@@ -101,6 +110,7 @@ protected:
     LRESULT OnDestroyMsg(WPARAM wParam, LPARAM lParam);
     LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -112,6 +122,7 @@ private:
     void TrackSize(UINT nHitTest, POINT ptStart);
 
     CControlBar* m_pBar = nullptr;
+    int m_nDpi = 96;
 };
 
 // Registers the common control classes once.

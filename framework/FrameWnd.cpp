@@ -2,6 +2,7 @@
 
 #include "CommandRow.h"
 #include "ControlBar.h"
+#include "Dpi.h"
 #include "StatusBar.h"
 #include "WinApp.h"
 #include "afxres.h"
@@ -18,6 +19,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
     ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
     ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ON_COMMAND(ID_VIEW_TOOLBAR, OnViewToolBar)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_COMMAND(ID_VIEW_STATUS_BAR, OnViewStatusBar)
@@ -107,6 +109,7 @@ int CFrameWnd::OnCreate(LPCREATESTRUCTA lpcs)
 {
     // The message pane shows the idle text once the bars exist.
     PostMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    m_nDpi = AfxGetWindowDpi(m_hWnd); // the bars, made next, are drawn for it
     return CWnd::OnCreate(lpcs);
 }
 
@@ -115,6 +118,26 @@ void CFrameWnd::OnSize(UINT nType, int cx, int cy)
     CWnd::OnSize(nType, cx, cy);
     if (nType != SIZE_MINIMIZED)
         RecalcLayout();
+}
+
+LRESULT CFrameWnd::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    // On a screen of another DPI: the docked bars are rebuilt for it and the
+    // window takes the rectangle the system suggests. The pane is not drawn
+    // meanwhile, so that it paints once, at its new size, with the rest.
+    m_nDpi = LOWORD(wParam);
+    const HWND hPane = GetDlgItem(AFX_IDW_PANE_FIRST);
+    ::SendMessageA(hPane, WM_SETREDRAW, FALSE, 0);
+    for (CControlBar* pBar : m_listControlBars) {
+        if (!pBar->IsFloating())
+            pBar->ScaleToDpi(m_nDpi);
+    }
+    const RECT* rc = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(nullptr, rc->left, rc->top, rc->right - rc->left, rc->bottom - rc->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RecalcLayout(); // also when the size stayed
+    ::SendMessageA(hPane, WM_SETREDRAW, TRUE, 0);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return 0;
 }
 
 void CFrameWnd::OnSetFocus(HWND hWndOld)
@@ -209,7 +232,7 @@ DWORD CFrameWnd::DockAlignAt(POINT pt, DWORD dwAllowed) const
     }
     if (!::PtInRect(&rc, pt))
         return 0;
-    const int zone = 2 * ::GetSystemMetrics(SM_CYMENU);
+    const int zone = 2 * AfxGetSystemMetrics(SM_CYMENU, m_nDpi);
     const struct { DWORD align; LONG distance; } sides[] = {
         {CBRS_ALIGN_TOP, pt.y - rc.top},
         {CBRS_ALIGN_BOTTOM, rc.bottom - pt.y},

@@ -42,6 +42,9 @@ public:
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
 
+    // The DPI the frame and its docked bars are drawn for: its screen's.
+    int GetDpi() const { return m_nDpi; }
+
     // The message pane: a command's prompt, the idle text, or a text.
     void SetMessageText(UINT nID);
     void SetMessageText(const char* lpszText);
@@ -56,6 +59,7 @@ protected:
     LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void OnViewToolBar();
     void OnViewStatusBar();
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
@@ -66,4 +70,5 @@ protected:
 private:
     std::vector<CControlBar*> m_listControlBars;
     DWORD m_dwDockStyle = 0;
+    int m_nDpi = 96;
 };

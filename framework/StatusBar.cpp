@@ -1,6 +1,7 @@
 #include "StatusBar.h"
 
 #include "CommandRow.h"
+#include "Dpi.h"
 #include "FrameWnd.h"
 #include "Gdi.h"
 #include "afxres.h"
@@ -32,7 +33,19 @@ BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
     AfxInitCommonControls(ICC_BAR_CLASSES);
     // A sizing grip when the frame can be resized.
     const DWORD grip = (::GetWindowLongA(pParentWnd->m_hWnd, GWL_STYLE) & WS_THICKFRAME) ? SBARS_SIZEGRIP : 0;
-    return CreateBar(0, STATUSCLASSNAMEA, grip, dwStyle, pParentWnd, nID);
+    if (!CreateBar(0, STATUSCLASSNAMEA, grip, dwStyle, pParentWnd, nID))
+        return FALSE;
+    ScaleToDpi(TopLevelDpi());
+    return TRUE;
+}
+
+void CStatusBar::ScaleToDpi(int nDpi)
+{
+    CControlBar::ScaleToDpi(nDpi);
+    const LOGFONTW lf = AfxGetSystemFont(true, nDpi);
+    if (m_font.CreateFontIndirect(&lf))
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_font)), FALSE);
+    MeasurePanes();
 }
 
 BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
@@ -41,28 +54,36 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
     if (!lpIDArray || nIDCount < 1 || nIDCount > 256)
         return FALSE;
     m_ids.assign(lpIDArray, lpIDArray + nIDCount);
-    m_widths.assign(static_cast<size_t>(nIDCount), 0);
     m_texts.assign(static_cast<size_t>(nIDCount), CStringW());
-    CClientDC dc(this);
-    CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
-    bool ok = true;
-    for (int i = 0; i < nIDCount && ok; ++i) {
+    for (int i = 0; i < nIDCount; ++i) {
         if (m_ids[static_cast<size_t>(i)] == ID_SEPARATOR)
             continue; // the message pane takes what the others leave
-        const CStringW text = AfxLoadText(m_ids[static_cast<size_t>(i)]);
-        ok = !text.empty();
-        SIZE extent{};
-        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        m_widths[static_cast<size_t>(i)] = extent.cx;
-        m_texts[static_cast<size_t>(i)] = text;
+        m_texts[static_cast<size_t>(i)] = AfxLoadText(m_ids[static_cast<size_t>(i)]);
+        if (m_texts[static_cast<size_t>(i)].empty())
+            return FALSE;
     }
-    if (!ok)
-        return FALSE;
-    UpdateParts();
+    MeasurePanes();
     for (int i = 0; i < nIDCount; ++i)
         SendMessage(SB_SETTEXTW, static_cast<WPARAM>(i) | (i == 0 ? SBT_NOBORDERS : 0),
                     reinterpret_cast<LPARAM>(m_texts[static_cast<size_t>(i)].c_str()));
     return TRUE;
+}
+
+void CStatusBar::MeasurePanes()
+{
+    // From the string rows, not the texts shown now, which vary.
+    CClientDC dc(this);
+    CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+    m_widths.assign(m_ids.size(), 0);
+    for (size_t i = 0; i < m_ids.size(); ++i) {
+        if (m_ids[i] == ID_SEPARATOR)
+            continue;
+        const CStringW text = AfxLoadText(m_ids[i]);
+        SIZE extent{};
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        m_widths[i] = extent.cx;
+    }
+    UpdateParts();
 }
 
 void CStatusBar::UpdateParts()
@@ -77,7 +98,7 @@ void CStatusBar::UpdateParts()
     std::vector<int> edges(m_ids.size());
     int x = rc.right;
     if (::GetWindowLongA(m_hWnd, GWL_STYLE) & SBARS_SIZEGRIP)
-        x -= ::GetSystemMetrics(SM_CXVSCROLL);
+        x -= AfxGetSystemMetrics(SM_CXVSCROLL, m_nDpi);
     edges.back() = -1;
     for (size_t i = m_ids.size() - 1; i > 0; --i) {
         x -= m_widths[i] + 2 * borders[0] + 2 * borders[2] + 4;

@@ -3,6 +3,7 @@
 #pragma once
 #include "ControlBar.h"
 
+#include "Gdi.h"
 #include "String.h"
 #include <vector>
 
@@ -20,6 +21,8 @@ public:
     int GetCount() const { return static_cast<int>(m_ids.size()); }
 
     SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    // The system's status font for nDpi, and the panes measured in it.
+    void ScaleToDpi(int nDpi) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) override;
 
 protected:
@@ -28,7 +31,10 @@ protected:
 
 private:
     bool IsPane(int nIndex) const { return nIndex >= 0 && nIndex < GetCount(); }
+    // Each pane as wide as its string row's text.
+    void MeasurePanes();
     void UpdateParts();
+    CFont m_font;
     std::vector<UINT> m_ids;
     std::vector<int> m_widths;
     std::vector<CStringW> m_texts;

@@ -54,9 +54,9 @@ END_MESSAGE_MAP()
 
 CToolBar::~CToolBar()
 {
-    DestroyDetached(); // before the images it draws
-    if (m_hbmImages)
-        ::DeleteObject(m_hbmImages);
+    DestroyDetached(); // before the images and font it draws with
+    if (m_hImages)
+        ::ImageList_Destroy(m_hImages);
 }
 
 BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, RECT, UINT nID)
@@ -86,29 +86,13 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
     const int cx = data[1], cy = data[2], count = data[3];
     if (cx == 0 || cy == 0)
         return FALSE;
-    const int buttons = static_cast<int>(count - std::count(data + 4, data + 4 + count, WORD{0}));
-
-    // The strip must hold a whole image for every button.
     m_nIDResource = nIDResource;
     m_sizeImage = SIZE{cx, cy};
-    int images = 0;
-    HBITMAP hbm = MappedImages(&images);
-    if (!hbm || images < buttons) {
-        if (hbm)
-            ::DeleteObject(hbm);
+    m_nButtons = static_cast<int>(count - std::count(data + 4, data + 4 + count, WORD{0}));
+    ScaleToDpi(TopLevelDpi());
+    if (!m_hImages)
         return FALSE;
-    }
-    const SIZE scaled{AfxScaleToDpi(cx), AfxScaleToDpi(cy)};
-    if (m_hbmImages)
-        ::DeleteObject(m_hbmImages);
-    m_hbmImages = hbm;
 
-    const int padding = AfxScaleToDpi(7);
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(scaled.cx, scaled.cy));
-    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(scaled.cx + padding, scaled.cy + padding));
-    TBADDBITMAP add{nullptr, reinterpret_cast<UINT_PTR>(hbm)};
-    if (SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(images), reinterpret_cast<LPARAM>(&add)) < 0)
-        return FALSE;
     int image = 0;
     for (int i = 0; i < count; ++i) {
         TBBUTTON button{};
@@ -126,39 +110,59 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
     return TRUE;
 }
 
-HBITMAP CToolBar::MappedImages(int* pImages) const
+BOOL CToolBar::LoadImages(int nDpi)
 {
     // Light grey is the background: it is drawn in the button face colour.
     COLORMAP map{RGB(192, 192, 192), ::GetSysColor(COLOR_BTNFACE)};
     HBITMAP hbm = ::CreateMappedBitmap(AfxGetInstanceHandle(), static_cast<INT_PTR>(m_nIDResource), 0, &map, 1);
     if (!hbm)
-        return nullptr;
+        return FALSE;
+    // The strip must hold a whole image for every button.
     BITMAP bm{};
     ::GetObjectA(hbm, sizeof bm, &bm);
-    *pImages = bm.bmHeight < m_sizeImage.cy ? 0 : bm.bmWidth / m_sizeImage.cx;
-    const SIZE scaled{AfxScaleToDpi(m_sizeImage.cx), AfxScaleToDpi(m_sizeImage.cy)};
-    if (scaled.cx == m_sizeImage.cx && scaled.cy == m_sizeImage.cy)
-        return hbm;
-    HBITMAP hbmScaled = *pImages ? AfxScaleImageStrip(hbm, *pImages, m_sizeImage, scaled) : nullptr;
-    ::DeleteObject(hbm);
-    return hbmScaled;
+    const SIZE from = m_sizeImage;
+    const int images = bm.bmHeight < from.cy ? 0 : bm.bmWidth / from.cx;
+    const SIZE to{AfxScaleToDpi(from.cx, nDpi), AfxScaleToDpi(from.cy, nDpi)};
+    if (images >= m_nButtons && (to.cx != from.cx || to.cy != from.cy)) {
+        HBITMAP hbmScaled = AfxScaleImageStrip(hbm, images, from, to);
+        ::DeleteObject(hbm);
+        hbm = hbmScaled;
+    }
+    // As the control would keep the strip itself: the face colour transparent.
+    HIMAGELIST hImages = hbm && images >= m_nButtons ? ::ImageList_Create(to.cx, to.cy, ILC_COLORDDB | ILC_MASK, images, 0)
+                                                     : nullptr;
+    const bool ok = hImages && ::ImageList_AddMasked(hImages, hbm, map.to) >= 0;
+    if (hbm)
+        ::DeleteObject(hbm);
+    if (!ok) {
+        if (hImages)
+            ::ImageList_Destroy(hImages);
+        return FALSE;
+    }
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(hImages));
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(to.cx, to.cy));
+    if (m_hImages)
+        ::ImageList_Destroy(m_hImages);
+    m_hImages = hImages;
+    const int padding = AfxScaleToDpi(7, nDpi);
+    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(to.cx + padding, to.cy + padding));
+    return TRUE;
 }
 
 LRESULT CToolBar::OnSysColorChange(WPARAM, LPARAM)
 {
-    // The images' background was mapped to the old button face colour.
-    int images = 0;
-    if (HBITMAP hbm = m_hbmImages ? MappedImages(&images) : nullptr) {
-        TBREPLACEBITMAP replace{nullptr, reinterpret_cast<UINT_PTR>(m_hbmImages), nullptr,
-                                reinterpret_cast<UINT_PTR>(hbm), images};
-        if (SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace))) {
-            ::DeleteObject(m_hbmImages);
-            m_hbmImages = hbm;
-        } else {
-            ::DeleteObject(hbm);
-        }
-    }
+    // The images were made for the old button face colour.
+    if (m_hImages)
+        LoadImages(GetDpi());
     return Default(); // the control's own colours
+}
+
+void CToolBar::ScaleToDpi(int nDpi)
+{
+    CControlBar::ScaleToDpi(nDpi);
+    LoadImages(nDpi); // on failure the images stay as they were
+    const LOGFONTW lf = AfxGetSystemFont(true, nDpi);
+    m_fontTips.CreateFontIndirect(&lf);
 }
 
 int CToolBar::GetCount() const

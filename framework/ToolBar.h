@@ -4,6 +4,7 @@
 // gripper in ToolBarGripper.cpp, its prompts and tooltips in ToolBarPrompts.cpp.
 #pragma once
 #include "ControlBar.h"
+#include "Gdi.h"
 
 #include <climits>
 #include <vector>
@@ -23,6 +24,9 @@ public:
     BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, RECT rcBorders, UINT nID);
     // Items and images of a toolbar resource (type 241) and its bitmap.
     BOOL LoadToolBar(UINT nIDResource);
+    // The images enlarged for nDpi (by whole pixels), the buttons sized to
+    // them and the tooltips' font.
+    void ScaleToDpi(int nDpi) override;
 
     int CommandToIndex(UINT nIDFind) const;
     UINT GetItemID(int nIndex) const;
@@ -62,6 +66,8 @@ private:
     static constexpr int kBorder = 2;
 
     TBBUTTON Button(int nIndex) const;
+    // The resource's image strip as the control's image list, for nDpi.
+    BOOL LoadImages(int nDpi);
     // Gripper and border widths around the client area, laid out one way.
     RECT NonClientBorders(BOOL bHorz) const;
     // Where the items wrap now.
@@ -69,13 +75,11 @@ private:
     // The items' extent when they wrap so; the wraps stay only with bCommit.
     SIZE LayOut(const std::vector<bool>& wraps, BOOL bHorz, BOOL bCommit);
     void ShowPrompt(UINT nID);
-    // The resource's image strip, its light grey in today's button face
-    // colour, enlarged for the screen; null on failure. *pImages: how many
-    // whole images it holds.
-    HBITMAP MappedImages(int* pImages) const;
     UINT m_nIDResource = 0;
-    SIZE m_sizeImage{}; // of one image in the resource
-    HBITMAP m_hbmImages = nullptr;
+    SIZE m_sizeImage{};             // as the resource draws them, at 96 DPI
+    int m_nButtons = 0;             // the images the strip must hold at least
+    HIMAGELIST m_hImages = nullptr; // drawn by the control
+    CFont m_fontTips; // for the DPI, given to the tooltip
     UINT m_nFlybyID = 0;
     int m_nMRUWidth = INT_MAX; // of the last floating layout; at first, one row
 };

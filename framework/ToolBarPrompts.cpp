@@ -44,6 +44,10 @@ BOOL CToolBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     NMHDR* pHdr = reinterpret_cast<NMHDR*>(lParam);
     if (pHdr->code != TTN_GETDISPINFOA && pHdr->code != TTN_GETDISPINFOW)
         return CControlBar::OnNotify(wParam, lParam, pResult);
+    // The tooltip is made when first needed: it takes the font for the bar's
+    // DPI as it asks.
+    if (m_fontTips)
+        ::SendMessageA(pHdr->hwndFrom, WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontTips)), FALSE);
     const CStringW tip = AfxLoadTooltip(static_cast<UINT>(pHdr->idFrom));
     if (pHdr->code == TTN_GETDISPINFOW) {
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);

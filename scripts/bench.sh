@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset cross >/dev/null
-cmake --build --preset cross --target quelvan bench_floor_window bench_bare_window startup_bench step_bench text_bench
+cmake --build --preset cross --target quelvan bench_floor_window bench_bare_window startup_bench step_bench text_bench dpi_bench
 
 # A prefix of their own. In the shared one, a server that the tests started on
 # their own, smaller Xvfb would set the screen size (and clamp the large view),
@@ -31,4 +31,6 @@ echo
 wine "$BIN/step_bench.exe" "${2:-5}" </dev/null | tr -d '\r' || status=1
 echo
 wine "$BIN/text_bench.exe" </dev/null | tr -d '\r' || status=1
+echo
+wine "$BIN/dpi_bench.exe" </dev/null | tr -d '\r' || status=1
 exit $status

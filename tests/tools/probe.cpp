@@ -12,7 +12,7 @@
 //   probe status N               text of status pane N (hex)
 //   probe toolbar-rect           screen rectangle of the toolbar: x y w h
 //   probe item-rect N            screen rectangle of toolbar item N: x y w h
-//   probe fontbox-rect           screen rectangle of the font box: x y w h
+//   probe fontbox-rect           screen rectangle of the font box: x y w h (status-rect: the status bar's)
 //   probe float-rect             screen rectangle of the floating toolbar's window, or "none"
 //   probe client-rect            screen rectangle of the main window's client area: x y w h
 //   probe tooltip                text of the visible tooltip (hex), or "none"
@@ -33,6 +33,9 @@
 //   probe dialog-type-unicode HEX  sets the input dialog's text in Unicode and presses OK
 //   probe acc-name               the view's accessible name as a screen reader reads it (hex), or "none"
 //   probe acc-events N           after "ready", the name at each of the view's next N name changes
+//   probe dpi N X Y W H [float]  sends WM_DPICHANGED for N DPI with that suggested rectangle to the main
+//                                window (or the floating toolbar's), as the system does on a move to
+//                                another screen
 //   probe kill [MS]              ends the program at once (TerminateProcess): no window is destroyed;
 //                                with MS, posts WM_CLOSE first and ends it MS ms later
 #include <windows.h>
@@ -279,6 +282,28 @@ void CALLBACK OnNameChange(HWINEVENTHOOK, DWORD, HWND hWnd, LONG idObject, LONG,
         PrintAccessibleName(hWnd);
 }
 
+// WM_DPICHANGED as the system sends it. Its rectangle's pointer is passed
+// to the other process as it is, so the rectangle lies at the same address in
+// both processes.
+int SendDpiChanged(HWND hWnd, int dpi, RECT rc)
+{
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    HANDLE hProcess = hWnd ? ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid) : nullptr;
+    void* remote = hProcess ? ::VirtualAllocEx(hProcess, nullptr, sizeof rc, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                            : nullptr;
+    auto* local = static_cast<RECT*>(remote ? ::VirtualAlloc(remote, sizeof rc, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                                            : nullptr);
+    if (!local || local != remote)
+        return 1;
+    *local = rc;
+    ::WriteProcessMemory(hProcess, remote, &rc, sizeof rc, nullptr);
+    ::SendMessageA(hWnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+    ::VirtualFreeEx(hProcess, remote, 0, MEM_RELEASE);
+    ::CloseHandle(hProcess);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -395,9 +420,10 @@ int main(int argc, char** argv)
             got.text[63] = 0;
             PrintHexW(got.text);
         }
-    } else if (cmd == "toolbar-rect" || cmd == "fontbox-rect") {
-        HWND h = cmd == "toolbar-rect" ? FindProgramWindow(hFrame, TOOLBARCLASSNAMEA, 0xE800)
-                                       : FindProgramWindow(hFrame, WC_COMBOBOXEXA, 101);
+    } else if (cmd == "toolbar-rect" || cmd == "fontbox-rect" || cmd == "status-rect") {
+        HWND h = cmd == "toolbar-rect"   ? FindProgramWindow(hFrame, TOOLBARCLASSNAMEA, 0xE800)
+                 : cmd == "status-rect" ? ::GetDlgItem(hFrame, 0xE801)
+                                        : FindProgramWindow(hFrame, WC_COMBOBOXEXA, 101);
         RECT r{};
         ::GetWindowRect(h, &r);
         PrintRect(r);
@@ -482,6 +508,10 @@ int main(int argc, char** argv)
         while (g_nEvents > 0 && ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0)
             ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
         return g_nEvents > 0;
+    } else if (cmd == "dpi" && argc > 6) {
+        return SendDpiChanged(argc > 7 ? FloatingWindow(hFrame) : hFrame, std::atoi(argv[2]),
+                              RECT{std::atol(argv[3]), std::atol(argv[4]), std::atol(argv[3]) + std::atol(argv[5]),
+                                   std::atol(argv[4]) + std::atol(argv[6])});
     } else if (cmd == "kill") {
         DWORD pid = 0;
         ::GetWindowThreadProcessId(hFrame, &pid);
