@@ -78,6 +78,11 @@ void CCharView::OnShownCharChanged()
     // starts an idle pass.
     if (HWND hFrame = ::GetParent(m_hWnd))
         ::PostMessageA(hFrame, WM_IDLEUPDATECMDUI, 0, 0);
+    AnnounceShownChar();
+}
+
+void CCharView::AnnounceShownChar()
+{
     // The accessible name is the character: the window's text, in Unicode,
     // and annotated as well where the system keeps annotations.
     wchar_t name[3];

@@ -53,6 +53,9 @@ private:
     // Every change of the shown character ends here: the view repaints, the
     // frame's panes follow, and what a screen reader says of it.
     void OnShownCharChanged();
+    // Gives a screen reader the shown character as the view's name (and its
+    // position and code), and tells it of the change.
+    void AnnounceShownChar();
     // The role and texts a screen reader finds on the system's own accessible
     // object for the view; null where the system keeps none.
     IAccPropServices* m_pAccProps = nullptr;
