@@ -45,11 +45,17 @@ namespace {
 
 // A window stored where no monitor is now (or stored damaged) would come up
 // out of reach: it is moved onto the nearest monitor's work area. Anything
-// that would show on a monitor stays exactly as stored.
+// that would show on a monitor stays exactly as stored. (Windows' own
+// SetWindowPlacement does the same first; other implementations do not.)
 void KeepOnScreen(RECT& rc)
 {
-    const Rect shown = AsShown(Rect{rc.left, rc.top, rc.right, rc.bottom}, ::GetSystemMetrics(SM_CXMAXTRACK),
-                               ::GetSystemMetrics(SM_CYMAXTRACK));
+    RECT primaryWork;
+    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &primaryWork, 0))
+        return;
+    const Workspace ws{primaryWork.left, primaryWork.top, ::GetSystemMetrics(SM_CXMAXTRACK),
+                       ::GetSystemMetrics(SM_CYMAXTRACK)};
+    const Rect stored{rc.left, rc.top, rc.right, rc.bottom};
+    const Rect shown = ShownOnScreen(stored, ws);
     RECT rcShown{shown.left, shown.top, shown.right, shown.bottom};
     if (::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONULL))
         return;
@@ -57,7 +63,7 @@ void KeepOnScreen(RECT& rc)
     mi.cbSize = sizeof mi;
     if (!::GetMonitorInfoA(::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONEAREST), &mi))
         return;
-    const Rect moved = MovedInto(shown, Rect{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom});
+    const Rect moved = MovedInto(stored, ws, Rect{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom});
     rc = RECT{moved.left, moved.top, moved.right, moved.bottom};
 }
 
