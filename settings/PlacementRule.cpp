@@ -9,43 +9,49 @@ int32_t Clamped(int64_t v)
     return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
 }
 
-// One axis of the window: the stored [low, high) as shown on the screen (from
-// origin + low, no longer than cMax, never negative); when area is given, then
-// moved into [area[0], area[1]), no longer than it. Results are back in the
-// stored coordinates when area is given.
-void Axis(int32_t& low, int32_t& high, int32_t origin, int32_t cMax, const int32_t* area)
+// One axis of the window shown: from origin + low, as long as high - low but
+// no longer than cMax and never negative.
+struct Span {
+    int64_t low, length;
+};
+
+Span Shown(int32_t low, int32_t high, int32_t origin, int32_t cMax)
 {
-    int64_t start = int64_t{low} + origin;
-    int64_t length = int64_t{high} - low;
-    length = length < 0 ? 0 : length > cMax ? cMax : length;
-    if (area) {
-        const int64_t areaLength = int64_t{area[1]} - area[0];
-        if (length > areaLength)
-            length = areaLength < 0 ? 0 : areaLength;
-        const int64_t last = int64_t{area[1]} - length;
-        start = start > last ? last : start;
-        start = start < area[0] ? area[0] : start;
-        start -= origin;
-    }
-    low = Clamped(start);
-    high = Clamped(start + length);
+    const int64_t length = int64_t{high} - low;
+    return Span{int64_t{low} + origin, length < 0 ? 0 : length > cMax ? cMax : length};
+}
+
+// The span moved into [areaLow, areaHigh) by the least distance, no longer
+// than the area; its start back in the stored coordinates.
+Span Moved(Span s, int32_t origin, int32_t areaLow, int32_t areaHigh)
+{
+    const int64_t areaLength = int64_t{areaHigh} - areaLow;
+    if (s.length > areaLength)
+        s.length = areaLength < 0 ? 0 : areaLength;
+    if (s.low > areaHigh - s.length)
+        s.low = areaHigh - s.length;
+    if (s.low < areaLow)
+        s.low = areaLow;
+    s.low -= origin;
+    return s;
+}
+
+Rect FromSpans(Span x, Span y)
+{
+    return Rect{Clamped(x.low), Clamped(y.low), Clamped(x.low + x.length), Clamped(y.low + y.length)};
 }
 
 } // namespace
 
 Rect ShownOnScreen(Rect rc, const Workspace& ws)
 {
-    Axis(rc.left, rc.right, ws.xOrigin, ws.cxMax, nullptr);
-    Axis(rc.top, rc.bottom, ws.yOrigin, ws.cyMax, nullptr);
-    return rc;
+    return FromSpans(Shown(rc.left, rc.right, ws.xOrigin, ws.cxMax), Shown(rc.top, rc.bottom, ws.yOrigin, ws.cyMax));
 }
 
 Rect MovedInto(Rect rc, const Workspace& ws, const Rect& work)
 {
-    const int32_t x[] = {work.left, work.right}, y[] = {work.top, work.bottom};
-    Axis(rc.left, rc.right, ws.xOrigin, ws.cxMax, x);
-    Axis(rc.top, rc.bottom, ws.yOrigin, ws.cyMax, y);
-    return rc;
+    return FromSpans(Moved(Shown(rc.left, rc.right, ws.xOrigin, ws.cxMax), ws.xOrigin, work.left, work.right),
+                     Moved(Shown(rc.top, rc.bottom, ws.yOrigin, ws.cyMax), ws.yOrigin, work.top, work.bottom));
 }
 
 } // namespace settings
