@@ -208,11 +208,16 @@ void SaveSettings(const CWinApp& app, const CWnd& frame, int nFlags, const CComb
         return; // a file made read-only keeps the settings it holds
     wchar_t copy[MAX_PATH + 10];
     const int len = ::wsprintfW(copy, L"%s~%lx", pszFile, ::GetCurrentProcessId());
-    // A link is written through to its target; a file whose folder takes no
-    // new file is written in place, as is one whose copy's name is too long.
-    const bool viaCopy = len < MAX_PATH && !(exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) &&
-                         (!exists || ::CopyFileW(pszFile, copy, FALSE));
-    if (!viaCopy) {
+    // A link is written through to its target, a file whose folder takes no
+    // new file is written in place, and so is one whose copy's name is too
+    // long. A copy that fails otherwise (a full disk, say) writes nothing.
+    bool inPlace = len >= MAX_PATH || (exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT));
+    if (!inPlace && exists && !::CopyFileW(pszFile, copy, FALSE)) {
+        if (::GetLastError() != ERROR_ACCESS_DENIED)
+            return;
+        inPlace = true;
+    }
+    if (inPlace) {
         WriteKeys(pszFile, frame, nFlags, fontBox);
         return;
     }
