@@ -20,27 +20,8 @@ PROBE_EXE=$(winepath -w "$APPDIR/quelvan.exe" 2>/dev/null)
 export PROBE_EXE
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# The settings file beside this copy; key NAME: the value it holds for NAME;
-# ini_file LINES...: a settings file with these lines in its section; beside:
-# what else is in the folder.
-INI="$APPDIR/quelvan.ini"
+# What is in the program's folder beside it and its settings file.
 beside() { ls -A "$APPDIR" | grep -vx -e quelvan.exe -e quelvan.ini || true; }
-key() { sed -n "s/^$1=//p" "$INI" | tr -d '\r'; }
-ini_file() { printf '[settings]\r\n' > "$INI"; printf '%s\r\n' "$@" >> "$INI"; }
-# wp SHOWCMD LEFT TOP RIGHT BOTTOM [BYTES]: a "wp" value as the platform writes
-# it (two hex digits a byte and a checksum byte), for a 44-byte record or,
-# given BYTES, one cut or padded to that size.
-wp() {
-    python3 - "$@" <<'PY'
-import struct, sys
-show, l, t, r, b = map(int, sys.argv[1:6])
-rec = struct.pack('<11i', 44, 0, show, -1, -1, -1, -1, l, t, r, b)
-if len(sys.argv) > 6:
-    rec = (rec + bytes(8))[:int(sys.argv[6])]
-print(rec.hex().upper() + '%02X' % (sum(rec) % 256))
-PY
-}
 # ImageMagick's own convert, whatever else stands earlier on the PATH.
 convert() { /usr/bin/convert "$@"; }
 probe() { wine "$PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }

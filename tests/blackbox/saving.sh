@@ -5,13 +5,17 @@
 source "$(dirname "$0")/lib.sh"
 trap 'chattr -i "$APPDIR" 2>/dev/null || true; quit_viewers; end_locales' EXIT
 
+INI="$APPDIR/quelvan.ini"
+key() { sed -n "s/^$1=//p" "$INI" | tr -d '\r'; }
+ini_file() { printf '[settings]\r\n' > "$INI"; printf '%s\r\n' "$@" >> "$INI"; }
 toggle_topmost() { probe command 32773; sleep 0.3; }
 
 # Two copies, each started from its own file, closed by one WM_CLOSE each at
 # the same moment, over and over: the file holds one copy's keys whole, the
 # other section, and nothing beside it.
-A="$(wp 1 100 80 600 430) 0 0"
-B="$(wp 1 700 500 1100 800) 16 1"
+# (wp: the placements 100,80-600,430 and 700,500-1100,800 as the platform writes them.)
+A="2C0000000000000001000000FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF640000005000000058020000AE010000DA 0 0"
+B="2C0000000000000001000000FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFBC020000F40100004C0400002003000043 16 1"
 for round in $(seq 25); do
     pids=()
     for copy in "$A" "$B"; do
@@ -22,7 +26,7 @@ for round in $(seq 25); do
         until_ok windows_open ${#pids[@]} || fail "copy ${#pids[@]} did not start"
         sleep 0.3
     done
-    ini_file "wp=$(wp 1 0 0 400 400)" "flags=64" "ffcomboindex=7"
+    ini_file "flags=64" "ffcomboindex=7"
     printf '[other]\r\nkeep=1\r\n' >> "$INI"
     probe close-all
     wait "${pids[@]}" || true

@@ -4,6 +4,24 @@
 # the executable whatever its name.
 source "$(dirname "$0")/lib.sh"
 
+INI="$APPDIR/quelvan.ini"
+
+# wp SHOWCMD LEFT TOP RIGHT BOTTOM [BYTES]: a "wp" value as the platform writes
+# it (two hex digits a byte and a checksum byte), for a 44-byte record or,
+# given BYTES, one cut or padded to that size.
+wp() {
+    python3 - "$@" <<'PY'
+import struct, sys
+show, l, t, r, b = map(int, sys.argv[1:6])
+rec = struct.pack('<11i', 44, 0, show, -1, -1, -1, -1, l, t, r, b)
+if len(sys.argv) > 6:
+    rec = (rec + bytes(8))[:int(sys.argv[6])]
+print(rec.hex().upper() + '%02X' % (sum(rec) % 256))
+PY
+}
+# ini_file LINES...: a settings file with these lines in its section.
+ini_file() { printf '[settings]\r\n' > "$INI"; printf '%s\r\n' "$@" >> "$INI"; }
+key() { sed -n "s/^$1=//p" "$INI" | tr -d '\r'; }
 frame_size() { rect F frame-rect; echo "${F_W}x${F_H}"; }
 
 # First start: defaults, and the file appears on close with every key.
