@@ -118,8 +118,11 @@ void WriteKeys(const wchar_t* pszFile, const CWnd& frame, int nFlags, const CCom
 void MakeLockName(const wchar_t* pszFile, wchar_t (&name)[48])
 {
     unsigned long long hash = 14695981039346656037ull;
-    for (const wchar_t* p = pszFile; *p; ++p)
-        hash = (hash ^ reinterpret_cast<ULONG_PTR>(::CharUpperW(reinterpret_cast<LPWSTR>(*p)))) * 1099511628211ull;
+    for (const wchar_t* p = pszFile; *p; ++p) {
+        // CharUpperW folds one character given in a pointer's low word.
+        const LPWSTR upper = ::CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(*p)));
+        hash = (hash ^ reinterpret_cast<ULONG_PTR>(upper)) * 1099511628211ull;
+    }
     ::wsprintfW(name, L"Local\\quelvan-settings-%08lx%08lx", static_cast<unsigned long>(hash >> 32),
                 static_cast<unsigned long>(hash));
 }

@@ -27,7 +27,8 @@ TEST(PlacementRule, AWindowOffScreenComesBackWholeOrCutToTheWorkArea)
     EXPECT_TRUE(Same(settings::MovedInto(Rect{-50000, -50000, 50000, 50000}, ws, work), work));
     // The system's largest window from the stored corner: far off screen,
     // though the stored rectangle covers the screen.
-    EXPECT_TRUE(Same(settings::ShownOnScreen(Rect{-50000, -50000, 50000, 50000}, ws), Rect{-50000, -50000, -48060, -48780}));
+    EXPECT_TRUE(
+        Same(settings::ShownOnScreen(Rect{-50000, -50000, 50000, 50000}, ws), Rect{-50000, -50000, -48060, -48780}));
     EXPECT_TRUE(Same(settings::ShownOnScreen(Rect{10, 20, 410, 320}, ws), Rect{10, 20, 410, 320}));
     // A damaged record with right before left is no larger than nothing.
     EXPECT_TRUE(Same(settings::ShownOnScreen(Rect{10, 20, 5, 320}, ws), Rect{10, 20, 10, 320}));
