@@ -130,22 +130,13 @@ BOOL CWinApp::OnIdle(LONG lCount)
     return FALSE;
 }
 
-// Without a profile name there is no settings file: reads give the default and
-// nothing is written (a null name would mean the system's own win.ini).
+// Without a profile name there is no settings file: reads give the default (a
+// null name would mean the system's own win.ini).
 UINT CWinApp::GetProfileIntW(const wchar_t* lpszSection, const wchar_t* lpszEntry, int nDefault) const
 {
     if (!m_pszProfileName)
         return static_cast<UINT>(nDefault);
     return ::GetPrivateProfileIntW(lpszSection, lpszEntry, nDefault, m_pszProfileName);
-}
-
-BOOL CWinApp::WriteProfileInt(const wchar_t* lpszSection, const wchar_t* lpszEntry, int nValue) const
-{
-    if (!m_pszProfileName)
-        return FALSE;
-    wchar_t text[16];
-    ::wsprintfW(text, L"%d", nValue); // the C library's wide formatter would add 10 KB to the program
-    return ::WritePrivateProfileStringW(lpszSection, lpszEntry, text, m_pszProfileName);
 }
 
 BOOL AfxOleInit()

@@ -1,5 +1,5 @@
 // CWinApp: the application object, its start-up, message loop and idle-time
-// update pass, and the profile calls.
+// update pass, and the profile read.
 #pragma once
 #include "CmdTarget.h"
 #include "String.h"
@@ -33,7 +33,6 @@ public:
     BOOL Enable3dControls() { return TRUE; }
 
     UINT GetProfileIntW(const wchar_t* lpszSection, const wchar_t* lpszEntry, int nDefault) const;
-    BOOL WriteProfileInt(const wchar_t* lpszSection, const wchar_t* lpszEntry, int nValue) const;
 
 protected:
     void OnAppExit();

@@ -1,23 +1,57 @@
 #include "PlacementRule.h"
 
-#include <algorithm>
-
 namespace settings {
 
-Rect AsShown(Rect rc, long cxMax, long cyMax)
+namespace {
+
+int32_t Clamped(int64_t v)
 {
-    rc.right = rc.left + std::clamp(rc.right - rc.left, 0L, cxMax);
-    rc.bottom = rc.top + std::clamp(rc.bottom - rc.top, 0L, cyMax);
-    return rc;
+    return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
 }
 
-Rect MovedInto(Rect rc, const Rect& area)
+// One axis of the window shown: from origin + low, as long as high - low but
+// no longer than cMax and never negative.
+struct Span {
+    int64_t low, length;
+};
+
+Span Shown(int32_t low, int32_t high, int32_t origin, int32_t cMax)
 {
-    const long cx = std::min(rc.right - rc.left, area.right - area.left);
-    const long cy = std::min(rc.bottom - rc.top, area.bottom - area.top);
-    rc.left = std::clamp(rc.left, area.left, area.right - cx);
-    rc.top = std::clamp(rc.top, area.top, area.bottom - cy);
-    return Rect{rc.left, rc.top, rc.left + cx, rc.top + cy};
+    const int64_t length = int64_t{high} - low;
+    return Span{int64_t{low} + origin, length < 0 ? 0 : length > cMax ? cMax : length};
+}
+
+// The span moved into [areaLow, areaHigh) by the least distance, no longer
+// than the area; its start back in the stored coordinates.
+Span Moved(Span s, int32_t origin, int32_t areaLow, int32_t areaHigh)
+{
+    const int64_t areaLength = int64_t{areaHigh} - areaLow;
+    if (s.length > areaLength)
+        s.length = areaLength < 0 ? 0 : areaLength;
+    if (s.low > areaHigh - s.length)
+        s.low = areaHigh - s.length;
+    if (s.low < areaLow)
+        s.low = areaLow;
+    s.low -= origin;
+    return s;
+}
+
+Rect FromSpans(Span x, Span y)
+{
+    return Rect{Clamped(x.low), Clamped(y.low), Clamped(x.low + x.length), Clamped(y.low + y.length)};
+}
+
+} // namespace
+
+Rect ShownOnScreen(Rect rc, const Workspace& ws)
+{
+    return FromSpans(Shown(rc.left, rc.right, ws.xOrigin, ws.cxMax), Shown(rc.top, rc.bottom, ws.yOrigin, ws.cyMax));
+}
+
+Rect MovedInto(Rect rc, const Workspace& ws, const Rect& work)
+{
+    return FromSpans(Moved(Shown(rc.left, rc.right, ws.xOrigin, ws.cxMax), ws.xOrigin, work.left, work.right),
+                     Moved(Shown(rc.top, rc.bottom, ws.yOrigin, ws.cyMax), ws.yOrigin, work.top, work.bottom));
 }
 
 } // namespace settings

@@ -1,20 +1,33 @@
 // Where a stored window placement may come up: the arithmetic that keeps a
 // window saved on a monitor that is gone (or stored damaged) on the screen.
-// Pure C++, so that the rule is tested on its own.
+// Pure C++, so that the rule is tested on its own. Coordinates are 32-bit, as
+// in the system's RECT, whatever a stored value holds; the arithmetic is
+// 64-bit, so that no stored value overflows it.
 #pragma once
+#include <cstdint>
 
 namespace settings {
 
 struct Rect {
-    long left, top, right, bottom;
+    int32_t left, top, right, bottom;
 };
 
-// The rectangle the system gives a window asked for rc: its top-left corner
-// kept, no larger than cxMax by cyMax (the system's largest window).
-Rect AsShown(Rect rc, long cxMax, long cyMax);
+// A stored normal rectangle is in workspace coordinates: relative to the top
+// left of the primary monitor's work area, which is below or beside a taskbar
+// at the top or left of the screen.
+struct Workspace {
+    int32_t xOrigin, yOrigin; // the work area's top-left corner, in screen coordinates
+    int32_t cxMax, cyMax;     // the system's largest window (both at least 0)
+};
 
-// rc moved into area by the least distance, its size kept where it fits and
-// cut to the area's where it does not.
-Rect MovedInto(Rect rc, const Rect& area);
+// The screen rectangle the system gives a window stored at rc: its top-left
+// corner kept, no larger than the largest window, cut to what a RECT holds.
+Rect ShownOnScreen(Rect rc, const Workspace& ws);
+
+// The rectangle to store in place of rc so that the window shows inside work
+// (a work area, in screen coordinates): moved by the least distance, its size
+// kept where it fits and cut to the area's where it does not; in workspace
+// coordinates.
+Rect MovedInto(Rect rc, const Workspace& ws, const Rect& work);
 
 } // namespace settings

@@ -1,12 +1,13 @@
 #include "Settings.h"
 
 #include "../framework/Framework.h"
+#include "../framework/Mutex.h"
 #include "PlacementRule.h"
 #include "SettingsPath.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
-#include <iterator>
 
 namespace settings {
 
@@ -45,19 +46,25 @@ namespace {
 
 // A window stored where no monitor is now (or stored damaged) would come up
 // out of reach: it is moved onto the nearest monitor's work area. Anything
-// that would show on a monitor stays exactly as stored.
+// that would show on a monitor stays exactly as stored. (Windows' own
+// SetWindowPlacement does the same first; other implementations do not.)
 void KeepOnScreen(RECT& rc)
 {
-    const Rect shown = AsShown(Rect{rc.left, rc.top, rc.right, rc.bottom}, ::GetSystemMetrics(SM_CXMAXTRACK),
-                               ::GetSystemMetrics(SM_CYMAXTRACK));
-    RECT rcShown{shown.left, shown.top, shown.right, shown.bottom};
-    if (::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONULL))
-        return;
+    // The primary monitor is the one at the screen's origin.
     MONITORINFO mi{};
     mi.cbSize = sizeof mi;
-    if (!::GetMonitorInfoA(::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONEAREST), &mi))
+    RECT rcOrigin{0, 0, 1, 1};
+    if (!::GetMonitorInfoA(::MonitorFromRect(&rcOrigin, MONITOR_DEFAULTTOPRIMARY), &mi))
         return;
-    const Rect moved = MovedInto(shown, Rect{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom});
+    const Workspace ws{mi.rcWork.left, mi.rcWork.top, ::GetSystemMetrics(SM_CXMAXTRACK),
+                       ::GetSystemMetrics(SM_CYMAXTRACK)};
+    const Rect stored{rc.left, rc.top, rc.right, rc.bottom};
+    const Rect shown = ShownOnScreen(stored, ws);
+    RECT rcShown{shown.left, shown.top, shown.right, shown.bottom};
+    if (::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONULL) ||
+        !::GetMonitorInfoA(::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONEAREST), &mi))
+        return;
+    const Rect moved = MovedInto(stored, ws, Rect{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom});
     rc = RECT{moved.left, moved.top, moved.right, moved.bottom};
 }
 
@@ -82,77 +89,147 @@ void RestorePlacement(const CWinApp& app, CWnd& frame)
 
 namespace {
 
-void SavePlacement(const CWinApp& app, const CWnd& frame)
+constexpr DWORD kLockWait = 3000; // ms: a save takes a few; a copy that waits longer gives way
+
+void WriteInt(const wchar_t* pszFile, const wchar_t* pszKey, int nValue)
+{
+    wchar_t text[16];
+    ::wsprintfW(text, L"%d", nValue); // the C library's wide formatter would add 10 KB to the program
+    ::WritePrivateProfileStringW(kSection, pszKey, text, pszFile);
+}
+
+// The profile calls rewrite the whole file for each key they change.
+void WriteKeys(const wchar_t* pszFile, const CWnd& frame, int nFlags, const CComboBox& fontBox)
 {
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;
-    if (app.m_pszProfileName && ::GetWindowPlacement(frame.m_hWnd, &wp))
-        ::WritePrivateProfileStructW(kSection, kPlacement, &wp, sizeof wp, app.m_pszProfileName);
-}
-
-void SaveOptionBits(const CWinApp& app, int nFlags)
-{
-    app.WriteProfileInt(kSection, kFlags, nFlags);
-}
-
-void SaveFontSelection(const CWinApp& app, const CComboBox& fontBox)
-{
+    if (::GetWindowPlacement(frame.m_hWnd, &wp))
+        ::WritePrivateProfileStructW(kSection, kPlacement, &wp, sizeof wp, pszFile);
+    WriteInt(pszFile, kFlags, nFlags);
     const int nSel = fontBox.m_hWnd ? fontBox.GetCurSel() : CB_ERR;
     if (nSel != CB_ERR)
-        app.WriteProfileInt(kSection, kFontIndex, nSel);
+        WriteInt(pszFile, kFontIndex, nSel);
 }
 
-// The profile calls rewrite the whole file for each key. While this lives
-// they work on a copy beside the file, which Commit puts in its place in one
-// step; a copy that was not committed is deleted.
-class CFileUpdate {
-public:
-    explicit CFileUpdate(CWinApp& app) : m_app(app), m_pszFile(app.m_pszProfileName)
-    {
-        m_app.m_pszProfileName = nullptr; // nothing is written unless the copy is there
-        const size_t len = m_pszFile ? std::wcslen(m_pszFile) : 0;
-        if (!m_pszFile || len + 2 > std::size(m_szCopy))
-            return; // no room for the copy's name: "<file>~"
-        std::wmemcpy(m_szCopy, m_pszFile, len);
-        m_szCopy[len] = L'~';
-        m_szCopy[len + 1] = L'\0';
-        ::DeleteFileW(m_szCopy); // what a killed save left
-        // The copy starts as the file, so that nothing else in it is lost;
-        // an existing file that cannot be copied is not replaced.
-        if (::CopyFileW(m_pszFile, m_szCopy, FALSE) || ::GetFileAttributesW(m_pszFile) == INVALID_FILE_ATTRIBUTES)
-            m_app.m_pszProfileName = m_szCopy;
+// The name of the lock every copy of the program takes to save into this
+// file: paths that differ only in case name one file, so the path is folded
+// first; it is hashed (FNV-1a), since a name holds no '\\' after its
+// namespace and may be no longer than a path.
+void MakeLockName(const wchar_t* pszFile, wchar_t (&name)[48])
+{
+    unsigned long long hash = 14695981039346656037ull;
+    for (const wchar_t* p = pszFile; *p; ++p) {
+        // CharUpperW folds one character given in a pointer's low word.
+        const LPWSTR upper = ::CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(*p)));
+        hash = (hash ^ reinterpret_cast<ULONG_PTR>(upper)) * 1099511628211ull;
     }
-    ~CFileUpdate()
-    {
-        if (m_app.m_pszProfileName == m_szCopy)
-            ::DeleteFileW(m_szCopy);
-        m_app.m_pszProfileName = m_pszFile;
-    }
-    CFileUpdate(const CFileUpdate&) = delete;
-    CFileUpdate& operator=(const CFileUpdate&) = delete;
+    ::wsprintfW(name, L"Local\\quelvan-settings-%08lx%08lx", static_cast<unsigned long>(hash >> 32),
+                static_cast<unsigned long>(hash));
+}
 
-    void Commit()
-    {
-        if (m_app.m_pszProfileName == m_szCopy &&
-            ::MoveFileExW(m_szCopy, m_pszFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            m_app.m_pszProfileName = m_pszFile;
+// Copies beside the file ("<file>~<process id>") that no running copy is
+// writing: what a save killed half-way left, and "<file>~" of older versions.
+// They go whatever their attributes.
+void ClearLeftovers(const wchar_t* pszFile)
+{
+    wchar_t path[MAX_PATH + 2];
+    const int len = ::wsprintfW(path, L"%s~*", pszFile);
+    if (len >= MAX_PATH)
+        return;
+    int cchFolder = 0;
+    for (int i = 0; i < len; ++i) {
+        if (path[i] == L'\\')
+            cchFolder = i + 1;
     }
+    const size_t cchName = len - 1 - cchFolder; // "<name>~"
+    WIN32_FIND_DATAW found;
+    const HANDLE hFind = ::FindFirstFileW(path, &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        // The process id after the '~', in hex; none for the older versions' copy.
+        const size_t cch = std::wcslen(found.cFileName);
+        DWORD pid = 0;
+        size_t i = cchName;
+        for (; i < cch; ++i) {
+            const wchar_t c = found.cFileName[i];
+            const int digit = c >= L'0' && c <= L'9' ? c - L'0' : c >= L'a' && c <= L'f' ? c - L'a' + 10 : -1;
+            if (digit < 0)
+                break;
+            pid = pid * 16 + digit;
+        }
+        if (i != cch || cchFolder + cch >= MAX_PATH)
+            continue; // not one of ours
+        if (pid && pid != ::GetCurrentProcessId()) {
+            const HANDLE hProcess = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+            if (hProcess || ::GetLastError() == ERROR_ACCESS_DENIED) {
+                if (hProcess)
+                    ::CloseHandle(hProcess);
+                continue; // a running copy's, one that names the file another way
+            }
+        }
+        std::memcpy(path + cchFolder, found.cFileName, (cch + 1) * sizeof(wchar_t));
+        ::SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(path);
+    } while (::FindNextFileW(hFind, &found));
+    ::FindClose(hFind);
+}
 
-private:
-    CWinApp& m_app;
-    const wchar_t* m_pszFile; // the settings file, owned by the application
-    wchar_t m_szCopy[MAX_PATH] = L"";
-};
+// The copy takes the file's own permissions where they differ from those its
+// folder gives a new file (it carries the file's attributes already).
+void CopyPermissions(const wchar_t* pszFrom, const wchar_t* pszTo)
+{
+    alignas(8) BYTE sdFrom[2048], sdTo[2048];
+    DWORD cbFrom, cbTo;
+    if (::GetFileSecurityW(pszFrom, DACL_SECURITY_INFORMATION, sdFrom, sizeof sdFrom, &cbFrom) &&
+        !(::GetFileSecurityW(pszTo, DACL_SECURITY_INFORMATION, sdTo, sizeof sdTo, &cbTo) && cbTo == cbFrom &&
+          std::memcmp(sdFrom, sdTo, cbFrom) == 0))
+        ::SetFileSecurityW(pszTo, DACL_SECURITY_INFORMATION, sdFrom);
+}
 
 } // namespace
 
-void SaveSettings(CWinApp& app, const CWnd& frame, int nFlags, const CComboBox& fontBox)
+// Every copy of the program saves into the file in turn, under one lock; each
+// writes a copy of its own ("<file>~<process id>") and puts it in the file's
+// place in one step, so that a process killed at any moment leaves the old
+// file or the new one, whole.
+void SaveSettings(const CWinApp& app, const CWnd& frame, int nFlags, const CComboBox& fontBox)
 {
-    CFileUpdate update(app);
-    SavePlacement(app, frame);
-    SaveOptionBits(app, nFlags);
-    SaveFontSelection(app, fontBox);
-    update.Commit();
+    const wchar_t* pszFile = app.m_pszProfileName;
+    if (!pszFile)
+        return;
+    wchar_t lockName[48];
+    MakeLockName(pszFile, lockName);
+    const CMutexLock lock(lockName, kLockWait);
+    if (!lock)
+        return; // saving nothing rather than hanging the close
+    ClearLeftovers(pszFile);
+
+    const DWORD attributes = ::GetFileAttributesW(pszFile);
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return; // a file made read-only keeps the settings it holds
+    wchar_t copy[MAX_PATH + 10];
+    const int len = ::wsprintfW(copy, L"%s~%lx", pszFile, ::GetCurrentProcessId());
+    // A link is written through to its target, a file whose folder takes no
+    // new file is written in place, and so is one whose copy's name is too
+    // long. A copy that fails otherwise (a full disk, say) writes nothing.
+    bool inPlace = len >= MAX_PATH || (exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT));
+    if (!inPlace && exists && !::CopyFileW(pszFile, copy, FALSE)) {
+        if (::GetLastError() != ERROR_ACCESS_DENIED)
+            return;
+        inPlace = true;
+    }
+    if (inPlace) {
+        WriteKeys(pszFile, frame, nFlags, fontBox);
+        return;
+    }
+    if (exists)
+        CopyPermissions(pszFile, copy);
+    WriteKeys(copy, frame, nFlags, fontBox);
+    // A file that cannot be replaced (a locked file, say) stays as it was.
+    if (!::MoveFileExW(copy, pszFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        ::DeleteFileW(copy);
 }
 
 } // namespace settings

@@ -22,8 +22,10 @@ void RestorePlacement(const CWinApp& app, CWnd& frame);
 // What the frame's destruction saves: its placement, the option bits and the
 // font box's selected position (when it has one), as one change of the file:
 // a process killed at any moment leaves the old file or the new one, whole,
-// with the file's other sections and keys. A file that cannot be replaced (a
-// read-only folder, a locked file) stays as it was.
-void SaveSettings(CWinApp& app, const CWnd& frame, int nFlags, const CComboBox& fontBox);
+// with the file's other sections and keys. Copies of the program closing
+// together save one after the other. A read-only file is left as it is; a
+// file that may be written but not replaced (its folder takes no new files)
+// is written in place; a locked one stays as it was.
+void SaveSettings(const CWinApp& app, const CWnd& frame, int nFlags, const CComboBox& fontBox);
 
 } // namespace settings

@@ -20,6 +20,8 @@ PROBE_EXE=$(winepath -w "$APPDIR/quelvan.exe" 2>/dev/null)
 export PROBE_EXE
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# What is in the program's folder beside it and its settings file.
+beside() { ls -A "$APPDIR" | grep -vx -e quelvan.exe -e quelvan.ini || true; }
 # ImageMagick's own convert, whatever else stands earlier on the PATH.
 convert() { /usr/bin/convert "$@"; }
 probe() { wine "$PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }

@@ -142,6 +142,7 @@ sleep 0.3
 stop_app
 chattr -i "$INI"
 cmp -s "$INI" "$OUT/before-kill.ini" || fail "a locked settings file was changed"
+[ -z "$(beside)" ] || fail "the copies of killed saves stayed: $(beside)"
 rm "$INI"
 chattr +i "$APPDIR"
 start_app
