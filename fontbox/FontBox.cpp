@@ -59,8 +59,7 @@ void CFontBox::ScaleToDpi(int nDpi)
 {
     m_nDpi = nDpi;
     const LOGFONTW lf = AfxGetSystemFont(false, nDpi);
-    if (m_font.CreateFontIndirect(&lf))
-        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_font)), FALSE);
+    m_font.CreateFontFor(m_hWnd, lf);
     FitDroppedWidth();
 }
 

@@ -112,11 +112,20 @@ public:
     ~CFont() { DeleteObject(); }
     CFont(const CFont&) = delete;
     CFont& operator=(const CFont&) = delete;
-    BOOL CreateFontIndirect(const LOGFONTW* lf)
+    BOOL CreateFontIndirect(const LOGFONTW* lf) { return CreateFontFor(nullptr, *lf); }
+    // Makes the font anew for the window that draws with it (none: null). The
+    // window is handed the new font before the old one is deleted, as it may
+    // draw with its font until it has another; on failure both keep the old.
+    BOOL CreateFontFor(HWND hWndUser, const LOGFONTW& lf)
     {
+        HFONT hFont = ::CreateFontIndirectW(&lf);
+        if (!hFont)
+            return FALSE;
+        if (hWndUser)
+            ::SendMessageW(hWndUser, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
         DeleteObject();
-        m_hObject = ::CreateFontIndirectW(lf);
-        return m_hObject != nullptr;
+        m_hObject = hFont;
+        return TRUE;
     }
     void DeleteObject()
     {

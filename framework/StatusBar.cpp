@@ -43,8 +43,7 @@ void CStatusBar::ScaleToDpi(int nDpi)
 {
     CControlBar::ScaleToDpi(nDpi);
     const LOGFONTW lf = AfxGetSystemFont(true, nDpi);
-    if (m_font.CreateFontIndirect(&lf))
-        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_font)), FALSE);
+    m_font.CreateFontFor(m_hWnd, lf);
     MeasurePanes();
 }
 

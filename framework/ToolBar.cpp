@@ -162,7 +162,10 @@ void CToolBar::ScaleToDpi(int nDpi)
     CControlBar::ScaleToDpi(nDpi);
     LoadImages(nDpi); // on failure the images stay as they were
     const LOGFONTW lf = AfxGetSystemFont(true, nDpi);
-    m_fontTips.CreateFontIndirect(&lf);
+    // The tooltip takes the font as it asks for a text; one that may hold the
+    // old font is handed the new one before the old is deleted. None is sent
+    // at creation: Wine's tooltip, sent one then, keeps a topmost frame below it.
+    m_fontTips.CreateFontFor(m_fontTips ? reinterpret_cast<HWND>(SendMessage(TB_GETTOOLTIPS)) : nullptr, lf);
 }
 
 int CToolBar::GetCount() const

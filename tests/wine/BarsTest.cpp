@@ -52,7 +52,40 @@ RECT WindowRect(HWND hWnd)
 int Width(const RECT& rc) { return rc.right - rc.left; }
 int Height(const RECT& rc) { return rc.bottom - rc.top; }
 
+// Controls watched as they are handed fonts: a font deleted while the control
+// still held it (or handed over deleted) is counted.
+std::map<HWND, WNDPROC> g_fontUsers;
+int g_nDeadFonts = 0;
+
+LRESULT CALLBACK FontWatchProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const WNDPROC pfn = g_fontUsers[hWnd];
+    if (message == WM_SETFONT) {
+        const auto hHeld = reinterpret_cast<HGDIOBJ>(::CallWindowProcA(pfn, hWnd, WM_GETFONT, 0, 0));
+        g_nDeadFonts += (hHeld && ::GetObjectType(hHeld) != OBJ_FONT) +
+                        (::GetObjectType(reinterpret_cast<HGDIOBJ>(wParam)) != OBJ_FONT);
+    }
+    return ::CallWindowProcA(pfn, hWnd, message, wParam, lParam);
+}
+
 } // namespace
+
+TEST_F(FrameTest, BarsAreHandedTheirNewFontsBeforeTheOldOnesAreDeleted)
+{
+    const HWND users[] = {frame->m_wndStatusBar.m_hWnd, frame->m_wndToolBar.m_wndFontBox.m_hWnd};
+    for (HWND hWnd : users)
+        g_fontUsers[hWnd] = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FontWatchProc)));
+    for (const int dpi : {144, 96}) {
+        RECT rc = WindowRect(frame->m_hWnd);
+        frame->SendMessage(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rc));
+    }
+    for (HWND hWnd : users) {
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_fontUsers[hWnd]));
+        EXPECT_EQ(::GetObjectType(reinterpret_cast<HGDIOBJ>(::SendMessageA(hWnd, WM_GETFONT, 0, 0))), OBJ_FONT);
+    }
+    EXPECT_EQ(g_nDeadFonts, 0);
+}
 
 TEST_F(FrameTest, ToolbarHoldsItsItemsInOrder)
 {
