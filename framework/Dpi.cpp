@@ -25,8 +25,10 @@ int AfxGetWindowDpi(HWND hWnd)
     return dpi > 0 ? dpi : SystemDpi();
 }
 
-// Without the calls for a DPI (Windows 8.1 sends WM_DPICHANGED but has none),
-// the system's values are scaled from its own DPI.
+// Without the calls for a DPI, the system's values are scaled from its own
+// DPI. Windows 8.1 is such a system: the manifest's "true/pm" makes the
+// program per-monitor aware there, so WM_DPICHANGED comes, but the calls came
+// with Windows 10 (which reads the "PerMonitorV2, PerMonitor" entry instead).
 int AfxGetSystemMetrics(int nIndex, int nDpi)
 {
     const auto pfn = User32Proc<int WINAPI(int, UINT)>("GetSystemMetricsForDpi");

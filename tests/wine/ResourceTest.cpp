@@ -650,7 +650,7 @@ TEST(ResourceVersion, ManifestAsksForCommonControls6AndPerMonitorDpiAwareness)
     const std::vector<BYTE> raw = Raw(MAKEINTRESOURCEA(24) /* RT_MANIFEST */, 1);
     const std::string manifest(raw.begin(), raw.end());
     EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
-    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
     EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
 }
 
