@@ -1,8 +1,10 @@
 #include "Settings.h"
 
+#include "../framework/File.h"
 #include "../framework/Framework.h"
 #include "../framework/Mutex.h"
 #include "PlacementRule.h"
+#include "SaveRule.h"
 #include "SettingsPath.h"
 
 #include <cstdlib>
@@ -91,24 +93,24 @@ namespace {
 
 constexpr DWORD kLockWait = 3000; // ms: a save takes a few; a copy that waits longer gives way
 
-void WriteInt(const wchar_t* pszFile, const wchar_t* pszKey, int nValue)
+bool WriteInt(const wchar_t* pszFile, const wchar_t* pszKey, int nValue)
 {
     wchar_t text[16];
     ::wsprintfW(text, L"%d", nValue); // the C library's wide formatter would add 10 KB to the program
-    ::WritePrivateProfileStringW(kSection, pszKey, text, pszFile);
+    return ::WritePrivateProfileStringW(kSection, pszKey, text, pszFile);
 }
 
-// The profile calls rewrite the whole file for each key they change.
-void WriteKeys(const wchar_t* pszFile, const CWnd& frame, int nFlags, const CComboBox& fontBox)
+// The profile calls rewrite the whole file for each key they change. True
+// when every key was written.
+bool WriteKeys(const wchar_t* pszFile, const CWnd& frame, int nFlags, const CComboBox& fontBox)
 {
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;
-    if (::GetWindowPlacement(frame.m_hWnd, &wp))
-        ::WritePrivateProfileStructW(kSection, kPlacement, &wp, sizeof wp, pszFile);
-    WriteInt(pszFile, kFlags, nFlags);
+    bool written = !::GetWindowPlacement(frame.m_hWnd, &wp) ||
+                   ::WritePrivateProfileStructW(kSection, kPlacement, &wp, sizeof wp, pszFile);
+    written = WriteInt(pszFile, kFlags, nFlags) && written;
     const int nSel = fontBox.m_hWnd ? fontBox.GetCurSel() : CB_ERR;
-    if (nSel != CB_ERR)
-        WriteInt(pszFile, kFontIndex, nSel);
+    return (nSel == CB_ERR || WriteInt(pszFile, kFontIndex, nSel)) && written;
 }
 
 // The name of the lock every copy of the program takes to save into this
@@ -175,6 +177,25 @@ void ClearLeftovers(const wchar_t* pszFile)
     ::FindClose(hFind);
 }
 
+// What opening the file for this access gets, asked with sharing that
+// disturbs no other program.
+Access OpenFor(const wchar_t* pszFile, DWORD dwAccess)
+{
+    const CFileHandle file(pszFile, dwAccess, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (file)
+        return Access::Granted;
+    switch (::GetLastError()) {
+    case ERROR_ACCESS_DENIED:
+        return Access::Denied;
+    case ERROR_FILE_NOT_FOUND:
+        return Access::Missing;
+    case ERROR_SHARING_VIOLATION:
+        return Access::Held;
+    default:
+        return Access::Failed;
+    }
+}
+
 // The copy takes the file's own permissions where they differ from those its
 // folder gives a new file (it carries the file's attributes already).
 void CopyPermissions(const wchar_t* pszFrom, const wchar_t* pszTo)
@@ -185,6 +206,25 @@ void CopyPermissions(const wchar_t* pszFrom, const wchar_t* pszTo)
         !(::GetFileSecurityW(pszTo, DACL_SECURITY_INFORMATION, sdTo, sizeof sdTo, &cbTo) && cbTo == cbFrom &&
           std::memcmp(sdFrom, sdTo, cbFrom) == 0))
         ::SetFileSecurityW(pszTo, DACL_SECURITY_INFORMATION, sdFrom);
+}
+
+// Puts the copy, its keys written, in the file's place (bReplacing: there is
+// a file). It takes the file's permissions only now, since they may keep this
+// user from writing it. A copy that cannot take the file's place (a locked
+// file, say) goes, through a handle opened before it took those permissions.
+void PutInPlace(const wchar_t* pszCopy, const wchar_t* pszFile, bool bReplacing)
+{
+    const CFileHandle copy(pszCopy, GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE);
+    if (!copy) {
+        ::DeleteFileW(pszCopy);
+        return;
+    }
+    if (bReplacing)
+        CopyPermissions(pszFile, pszCopy);
+    if (!::MoveFileExW(pszCopy, pszFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        FILE_DISPOSITION_INFO dispose{TRUE};
+        ::SetFileInformationByHandle(copy, FileDispositionInfo, &dispose, sizeof dispose);
+    }
 }
 
 } // namespace
@@ -211,25 +251,31 @@ void SaveSettings(const CWinApp& app, const CWnd& frame, int nFlags, const CComb
         return; // a file made read-only keeps the settings it holds
     wchar_t copy[MAX_PATH + 10];
     const int len = ::wsprintfW(copy, L"%s~%lx", pszFile, ::GetCurrentProcessId());
-    // A link is written through to its target, a file whose folder takes no
-    // new file is written in place, and so is one whose copy's name is too
-    // long. A copy that fails otherwise (a full disk, say) writes nothing.
-    bool inPlace = len >= MAX_PATH || (exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT));
-    if (!inPlace && exists && !::CopyFileW(pszFile, copy, FALSE)) {
+    // What may be written is settled before any copy is made: one that could
+    // not take the file's place would only be left beside it. A link is
+    // written through to its target, and a file whose copy's name is too long
+    // in place.
+    const Access writeAndDelete = OpenFor(pszFile, GENERIC_WRITE | DELETE);
+    const Access write = writeAndDelete == Access::Denied ? OpenFor(pszFile, GENERIC_WRITE) : writeAndDelete;
+    const bool link = exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    SaveWay way = ChooseSaveWay(writeAndDelete, write, link || len >= MAX_PATH);
+    const bool replacing = writeAndDelete == Access::Granted;
+    // A folder that takes no new file (as for a user granted the one file
+    // under Program Files) has it written in place. A copy that fails
+    // otherwise (a full disk, say) writes nothing.
+    if (way == SaveWay::ByCopy && replacing && !::CopyFileW(pszFile, copy, FALSE)) {
         if (::GetLastError() != ERROR_ACCESS_DENIED)
             return;
-        inPlace = true;
+        way = SaveWay::InPlace;
     }
-    if (inPlace) {
+    if (way == SaveWay::InPlace) {
         WriteKeys(pszFile, frame, nFlags, fontBox);
-        return;
+    } else if (way == SaveWay::ByCopy) {
+        if (WriteKeys(copy, frame, nFlags, fontBox))
+            PutInPlace(copy, pszFile, replacing);
+        else
+            ::DeleteFileW(copy); // part-written, by a full disk say
     }
-    if (exists)
-        CopyPermissions(pszFile, copy);
-    WriteKeys(copy, frame, nFlags, fontBox);
-    // A file that cannot be replaced (a locked file, say) stays as it was.
-    if (!::MoveFileExW(copy, pszFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        ::DeleteFileW(copy);
 }
 
 } // namespace settings

@@ -1,0 +1,28 @@
+// What a save of the settings file may do, from what the system answered:
+// where the keys are written. Pure C++, so that the rule is tested on its own.
+#pragma once
+
+namespace settings {
+
+// What opening the settings file for some access got.
+enum class Access {
+    Granted,
+    Denied,  // its permissions refuse that access
+    Held,    // another program has it open in a way that excludes it, and kept it
+    Missing, // there is no file yet
+    Failed,  // anything else: its folder gone, a network error
+};
+
+enum class SaveWay {
+    Nothing, // the file keeps what it holds
+    InPlace, // the keys are written into the file itself
+    ByCopy,  // into a copy of its own beside it, which then takes the file's place
+};
+
+// writeAndDelete: the open for writing and deleting, which replacing the file
+// needs; write: the open for writing alone, asked only when the first was
+// denied. inPlaceOnly: the file is a link (written through to its target) or
+// the copy's name would not fit a path.
+SaveWay ChooseSaveWay(Access writeAndDelete, Access write, bool inPlaceOnly);
+
+} // namespace settings
