@@ -15,4 +15,16 @@ SaveWay ChooseSaveWay(Access writeAndDelete, Access write, bool inPlaceOnly)
     }
 }
 
+bool IsStaleCopy(const wchar_t* suffix, uint64_t written, uint64_t now)
+{
+    constexpr uint64_t kMinute = 60ull * 10000000;
+    int digits = 0;
+    for (; suffix[digits]; ++digits) {
+        const wchar_t c = suffix[digits];
+        if (digits == 8 || !((c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f')))
+            return false; // not one of ours
+    }
+    return now > written && now - written > kMinute;
+}
+
 } // namespace settings

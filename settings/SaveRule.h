@@ -1,6 +1,8 @@
 // What a save of the settings file may do, from what the system answered:
-// where the keys are written. Pure C++, so that the rule is tested on its own.
+// where the keys are written, and which copies beside the file go. Pure C++,
+// so that the rules are tested on their own.
 #pragma once
+#include <cstdint>
 
 namespace settings {
 
@@ -24,5 +26,13 @@ enum class SaveWay {
 // denied. inPlaceOnly: the file is a link (written through to its target) or
 // the copy's name would not fit a path.
 SaveWay ChooseSaveWay(Access writeAndDelete, Access write, bool inPlaceOnly);
+
+// Whether a file beside the settings file named "<file>~" followed by suffix
+// is a copy that a save left and may go: named as the save names its copy
+// (a process id in lower-case hex; none in older versions) and last written
+// more than a minute before now (both in 100 ns units). Age alone decides:
+// a save's copy lives for seconds, process ids are per machine (a copy on a
+// network share may be another machine's save under way) and get reused.
+bool IsStaleCopy(const wchar_t* suffix, uint64_t written, uint64_t now);
 
 } // namespace settings

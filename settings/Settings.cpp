@@ -7,6 +7,7 @@
 #include "SaveRule.h"
 #include "SettingsPath.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -92,6 +93,10 @@ void RestorePlacement(const CWinApp& app, CWnd& frame)
 namespace {
 
 constexpr DWORD kLockWait = 3000; // ms: a save takes a few; a copy that waits longer gives way
+// A file another program holds for a moment (an indexer, a sync client, a
+// virus scanner opening a fresh file) is tried again every 100 ms, for up to
+// two seconds in all: well within the time another copy waits for the lock.
+constexpr DWORD kRetryStep = 100, kRetryTime = 2000;
 
 bool WriteInt(const wchar_t* pszFile, const wchar_t* pszKey, int nValue)
 {
@@ -129,10 +134,16 @@ void MakeLockName(const wchar_t* pszFile, wchar_t (&name)[48])
                 static_cast<unsigned long>(hash));
 }
 
-// Copies beside the file ("<file>~<process id>") that no running copy is
-// writing: what a save killed half-way left, and "<file>~" of older versions.
-// They go whatever their attributes.
-void ClearLeftovers(const wchar_t* pszFile)
+uint64_t Ticks(const FILETIME& ft)
+{
+    return static_cast<uint64_t>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime;
+}
+
+// Copies beside the file that saves killed half-way left ("<file>~<process
+// id>", and "<file>~" of older versions), whatever their attributes, once
+// they are a minute old; and whatever stands under this save's own copy's
+// name (pszCopy), which is about to be written anyway.
+void ClearLeftovers(const wchar_t* pszFile, const wchar_t* pszCopy)
 {
     wchar_t path[MAX_PATH + 2];
     const int len = ::wsprintfW(path, L"%s~*", pszFile);
@@ -144,32 +155,18 @@ void ClearLeftovers(const wchar_t* pszFile)
             cchFolder = i + 1;
     }
     const size_t cchName = len - 1 - cchFolder; // "<name>~"
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
     WIN32_FIND_DATAW found;
     const HANDLE hFind = ::FindFirstFileW(path, &found);
     if (hFind == INVALID_HANDLE_VALUE)
         return;
     do {
-        // The process id after the '~', in hex; none for the older versions' copy.
         const size_t cch = std::wcslen(found.cFileName);
-        DWORD pid = 0;
-        size_t i = cchName;
-        for (; i < cch; ++i) {
-            const wchar_t c = found.cFileName[i];
-            const int digit = c >= L'0' && c <= L'9' ? c - L'0' : c >= L'a' && c <= L'f' ? c - L'a' + 10 : -1;
-            if (digit < 0)
-                break;
-            pid = pid * 16 + digit;
-        }
-        if (i != cch || cchFolder + cch >= MAX_PATH)
-            continue; // not one of ours
-        if (pid && pid != ::GetCurrentProcessId()) {
-            const HANDLE hProcess = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-            if (hProcess || ::GetLastError() == ERROR_ACCESS_DENIED) {
-                if (hProcess)
-                    ::CloseHandle(hProcess);
-                continue; // a running copy's, one that names the file another way
-            }
-        }
+        if (cch < cchName || cchFolder + cch >= MAX_PATH ||
+            !(::lstrcmpiW(found.cFileName, pszCopy + cchFolder) == 0 ||
+              IsStaleCopy(found.cFileName + cchName, Ticks(found.ftLastWriteTime), Ticks(now))))
+            continue;
         std::memcpy(path + cchFolder, found.cFileName, (cch + 1) * sizeof(wchar_t));
         ::SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileW(path);
@@ -177,22 +174,42 @@ void ClearLeftovers(const wchar_t* pszFile)
     ::FindClose(hFind);
 }
 
+// Waits before another try at what another program's hold refused; false
+// once the save's time for tries is up.
+class CRetry {
+public:
+    bool Again()
+    {
+        if (::GetTickCount() - m_dwStart >= kRetryTime)
+            return false;
+        ::Sleep(kRetryStep);
+        return true;
+    }
+
+private:
+    const DWORD m_dwStart = ::GetTickCount();
+};
+
 // What opening the file for this access gets, asked with sharing that
-// disturbs no other program.
-Access OpenFor(const wchar_t* pszFile, DWORD dwAccess)
+// disturbs no other program; tried again while another program holds it.
+Access OpenFor(const wchar_t* pszFile, DWORD dwAccess, CRetry& retry)
 {
-    const CFileHandle file(pszFile, dwAccess, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
-    if (file)
-        return Access::Granted;
-    switch (::GetLastError()) {
-    case ERROR_ACCESS_DENIED:
-        return Access::Denied;
-    case ERROR_FILE_NOT_FOUND:
-        return Access::Missing;
-    case ERROR_SHARING_VIOLATION:
-        return Access::Held;
-    default:
-        return Access::Failed;
+    for (;;) {
+        const CFileHandle file(pszFile, dwAccess, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        if (file)
+            return Access::Granted;
+        switch (::GetLastError()) {
+        case ERROR_ACCESS_DENIED:
+            return Access::Denied;
+        case ERROR_FILE_NOT_FOUND:
+            return Access::Missing;
+        case ERROR_SHARING_VIOLATION:
+            if (!retry.Again())
+                return Access::Held;
+            break;
+        default:
+            return Access::Failed;
+        }
     }
 }
 
@@ -209,19 +226,28 @@ void CopyPermissions(const wchar_t* pszFrom, const wchar_t* pszTo)
 }
 
 // Puts the copy, its keys written, in the file's place (bReplacing: there is
-// a file). It takes the file's permissions only now, since they may keep this
-// user from writing it. A copy that cannot take the file's place (a locked
-// file, say) goes, through a handle opened before it took those permissions.
-void PutInPlace(const wchar_t* pszCopy, const wchar_t* pszFile, bool bReplacing)
+// a file). It is flushed first, so that a power cut leaves the old file or
+// the new one, never an empty one, and takes the file's permissions only now,
+// since they may keep this user from writing it. A copy that cannot take the
+// file's place goes, through a handle opened before it took those permissions.
+void PutInPlace(const wchar_t* pszCopy, const wchar_t* pszFile, bool bReplacing, CRetry& retry)
 {
     const CFileHandle copy(pszCopy, GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE);
     if (!copy) {
         ::DeleteFileW(pszCopy);
         return;
     }
-    if (bReplacing)
-        CopyPermissions(pszFile, pszCopy);
-    if (!::MoveFileExW(pszCopy, pszFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    bool moved = false;
+    if (::FlushFileBuffers(copy)) {
+        if (bReplacing)
+            CopyPermissions(pszFile, pszCopy);
+        while (!(moved = ::MoveFileExW(pszCopy, pszFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))) {
+            const DWORD error = ::GetLastError();
+            if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || !retry.Again())
+                break;
+        }
+    }
+    if (!moved) {
         FILE_DISPOSITION_INFO dispose{TRUE};
         ::SetFileInformationByHandle(copy, FileDispositionInfo, &dispose, sizeof dispose);
     }
@@ -243,20 +269,21 @@ void SaveSettings(const CWinApp& app, const CWnd& frame, int nFlags, const CComb
     const CMutexLock lock(lockName, kLockWait);
     if (!lock)
         return; // saving nothing rather than hanging the close
-    ClearLeftovers(pszFile);
+    wchar_t copy[MAX_PATH + 10];
+    const int len = ::wsprintfW(copy, L"%s~%lx", pszFile, ::GetCurrentProcessId());
+    ClearLeftovers(pszFile, copy);
 
     const DWORD attributes = ::GetFileAttributesW(pszFile);
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return; // a file made read-only keeps the settings it holds
-    wchar_t copy[MAX_PATH + 10];
-    const int len = ::wsprintfW(copy, L"%s~%lx", pszFile, ::GetCurrentProcessId());
     // What may be written is settled before any copy is made: one that could
     // not take the file's place would only be left beside it. A link is
     // written through to its target, and a file whose copy's name is too long
     // in place.
-    const Access writeAndDelete = OpenFor(pszFile, GENERIC_WRITE | DELETE);
-    const Access write = writeAndDelete == Access::Denied ? OpenFor(pszFile, GENERIC_WRITE) : writeAndDelete;
+    CRetry retry;
+    const Access writeAndDelete = OpenFor(pszFile, GENERIC_WRITE | DELETE, retry);
+    const Access write = writeAndDelete == Access::Denied ? OpenFor(pszFile, GENERIC_WRITE, retry) : writeAndDelete;
     const bool link = exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
     SaveWay way = ChooseSaveWay(writeAndDelete, write, link || len >= MAX_PATH);
     const bool replacing = writeAndDelete == Access::Granted;
@@ -272,7 +299,7 @@ void SaveSettings(const CWinApp& app, const CWnd& frame, int nFlags, const CComb
         WriteKeys(pszFile, frame, nFlags, fontBox);
     } else if (way == SaveWay::ByCopy) {
         if (WriteKeys(copy, frame, nFlags, fontBox))
-            PutInPlace(copy, pszFile, replacing);
+            PutInPlace(copy, pszFile, replacing, retry);
         else
             ::DeleteFileW(copy); // part-written, by a full disk say
     }

@@ -1,10 +1,13 @@
-// What a save of the settings file writes where.
+// What a save of the settings file writes where, and which copies beside it go.
 #include "settings/SaveRule.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 using settings::Access;
 using settings::ChooseSaveWay;
+using settings::IsStaleCopy;
 using settings::SaveWay;
 
 TEST(SaveRule, WritesOnlyWhatTheFileAllows)
@@ -26,4 +29,21 @@ TEST(SaveRule, WritesOnlyWhatTheFileAllows)
     EXPECT_EQ(ChooseSaveWay(Access::Granted, Access::Granted, true), SaveWay::InPlace);
     EXPECT_EQ(ChooseSaveWay(Access::Missing, Access::Missing, true), SaveWay::InPlace);
     EXPECT_EQ(ChooseSaveWay(Access::Denied, Access::Denied, true), SaveWay::Nothing);
+}
+
+TEST(SaveRule, CopiesLeftBesideGoOnceAMinuteOld)
+{
+    constexpr uint64_t kSecond = 10000000, now = 100000 * kSecond;
+    // A killed save's, with its process id or none (older versions).
+    EXPECT_TRUE(IsStaleCopy(L"1a2b", now - 61 * kSecond, now));
+    EXPECT_TRUE(IsStaleCopy(L"ffffffff", now - 3600 * kSecond, now));
+    EXPECT_TRUE(IsStaleCopy(L"", now - 3600 * kSecond, now));
+    // A save under way, whatever process its id names here (ids are per
+    // machine); one dated ahead of this machine's clock.
+    EXPECT_FALSE(IsStaleCopy(L"1a2b", now - 5 * kSecond, now));
+    EXPECT_FALSE(IsStaleCopy(L"1a2b", now - 60 * kSecond, now));
+    EXPECT_FALSE(IsStaleCopy(L"1a2b", now + 3600 * kSecond, now));
+    // Not named as a save names its copy, however old.
+    for (const wchar_t* suffix : {L"1A2B", L"bak", L"1a2b.txt", L"100000000", L" 1a2b"})
+        EXPECT_FALSE(IsStaleCopy(suffix, 0, now)) << suffix;
 }
