@@ -1,10 +1,13 @@
 #include "Settings.h"
 
+#include "../framework/File.h"
 #include "../framework/Framework.h"
 #include "../framework/Mutex.h"
 #include "PlacementRule.h"
+#include "SaveRule.h"
 #include "SettingsPath.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -90,25 +93,29 @@ void RestorePlacement(const CWinApp& app, CWnd& frame)
 namespace {
 
 constexpr DWORD kLockWait = 3000; // ms: a save takes a few; a copy that waits longer gives way
+// A file another program holds for a moment (an indexer, a sync client, a
+// virus scanner opening a fresh file) is tried again every 100 ms, for up to
+// two seconds in all: well within the time another copy waits for the lock.
+constexpr DWORD kRetryStep = 100, kRetryTime = 2000;
 
-void WriteInt(const wchar_t* pszFile, const wchar_t* pszKey, int nValue)
+bool WriteInt(const wchar_t* pszFile, const wchar_t* pszKey, int nValue)
 {
     wchar_t text[16];
     ::wsprintfW(text, L"%d", nValue); // the C library's wide formatter would add 10 KB to the program
-    ::WritePrivateProfileStringW(kSection, pszKey, text, pszFile);
+    return ::WritePrivateProfileStringW(kSection, pszKey, text, pszFile);
 }
 
-// The profile calls rewrite the whole file for each key they change.
-void WriteKeys(const wchar_t* pszFile, const CWnd& frame, int nFlags, const CComboBox& fontBox)
+// The profile calls rewrite the whole file for each key they change. True
+// when every key was written.
+bool WriteKeys(const wchar_t* pszFile, const CWnd& frame, int nFlags, const CComboBox& fontBox)
 {
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;
-    if (::GetWindowPlacement(frame.m_hWnd, &wp))
-        ::WritePrivateProfileStructW(kSection, kPlacement, &wp, sizeof wp, pszFile);
-    WriteInt(pszFile, kFlags, nFlags);
+    bool written = !::GetWindowPlacement(frame.m_hWnd, &wp) ||
+                   ::WritePrivateProfileStructW(kSection, kPlacement, &wp, sizeof wp, pszFile);
+    written = WriteInt(pszFile, kFlags, nFlags) && written;
     const int nSel = fontBox.m_hWnd ? fontBox.GetCurSel() : CB_ERR;
-    if (nSel != CB_ERR)
-        WriteInt(pszFile, kFontIndex, nSel);
+    return (nSel == CB_ERR || WriteInt(pszFile, kFontIndex, nSel)) && written;
 }
 
 // The name of the lock every copy of the program takes to save into this
@@ -127,10 +134,16 @@ void MakeLockName(const wchar_t* pszFile, wchar_t (&name)[48])
                 static_cast<unsigned long>(hash));
 }
 
-// Copies beside the file ("<file>~<process id>") that no running copy is
-// writing: what a save killed half-way left, and "<file>~" of older versions.
-// They go whatever their attributes.
-void ClearLeftovers(const wchar_t* pszFile)
+uint64_t Ticks(const FILETIME& ft)
+{
+    return static_cast<uint64_t>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime;
+}
+
+// Copies beside the file that saves killed half-way left ("<file>~<process
+// id>", and "<file>~" of older versions), whatever their attributes, once
+// they are a minute old; and whatever stands under this save's own copy's
+// name (pszCopy), which is about to be written anyway.
+void ClearLeftovers(const wchar_t* pszFile, const wchar_t* pszCopy)
 {
     wchar_t path[MAX_PATH + 2];
     const int len = ::wsprintfW(path, L"%s~*", pszFile);
@@ -142,37 +155,62 @@ void ClearLeftovers(const wchar_t* pszFile)
             cchFolder = i + 1;
     }
     const size_t cchName = len - 1 - cchFolder; // "<name>~"
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
     WIN32_FIND_DATAW found;
     const HANDLE hFind = ::FindFirstFileW(path, &found);
     if (hFind == INVALID_HANDLE_VALUE)
         return;
     do {
-        // The process id after the '~', in hex; none for the older versions' copy.
         const size_t cch = std::wcslen(found.cFileName);
-        DWORD pid = 0;
-        size_t i = cchName;
-        for (; i < cch; ++i) {
-            const wchar_t c = found.cFileName[i];
-            const int digit = c >= L'0' && c <= L'9' ? c - L'0' : c >= L'a' && c <= L'f' ? c - L'a' + 10 : -1;
-            if (digit < 0)
-                break;
-            pid = pid * 16 + digit;
-        }
-        if (i != cch || cchFolder + cch >= MAX_PATH)
-            continue; // not one of ours
-        if (pid && pid != ::GetCurrentProcessId()) {
-            const HANDLE hProcess = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-            if (hProcess || ::GetLastError() == ERROR_ACCESS_DENIED) {
-                if (hProcess)
-                    ::CloseHandle(hProcess);
-                continue; // a running copy's, one that names the file another way
-            }
-        }
+        if (cch < cchName || cchFolder + cch >= MAX_PATH ||
+            !(::lstrcmpiW(found.cFileName, pszCopy + cchFolder) == 0 ||
+              IsStaleCopy(found.cFileName + cchName, Ticks(found.ftLastWriteTime), Ticks(now))))
+            continue;
         std::memcpy(path + cchFolder, found.cFileName, (cch + 1) * sizeof(wchar_t));
         ::SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileW(path);
     } while (::FindNextFileW(hFind, &found));
     ::FindClose(hFind);
+}
+
+// Waits before another try at what another program's hold refused; false
+// once the save's time for tries is up.
+class CRetry {
+public:
+    bool Again()
+    {
+        if (::GetTickCount() - m_dwStart >= kRetryTime)
+            return false;
+        ::Sleep(kRetryStep);
+        return true;
+    }
+
+private:
+    const DWORD m_dwStart = ::GetTickCount();
+};
+
+// What opening the file for this access gets, asked with sharing that
+// disturbs no other program; tried again while another program holds it.
+Access OpenFor(const wchar_t* pszFile, DWORD dwAccess, CRetry& retry)
+{
+    for (;;) {
+        const CFileHandle file(pszFile, dwAccess, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        if (file)
+            return Access::Granted;
+        switch (::GetLastError()) {
+        case ERROR_ACCESS_DENIED:
+            return Access::Denied;
+        case ERROR_FILE_NOT_FOUND:
+            return Access::Missing;
+        case ERROR_SHARING_VIOLATION:
+            if (!retry.Again())
+                return Access::Held;
+            break;
+        default:
+            return Access::Failed;
+        }
+    }
 }
 
 // The copy takes the file's own permissions where they differ from those its
@@ -185,6 +223,34 @@ void CopyPermissions(const wchar_t* pszFrom, const wchar_t* pszTo)
         !(::GetFileSecurityW(pszTo, DACL_SECURITY_INFORMATION, sdTo, sizeof sdTo, &cbTo) && cbTo == cbFrom &&
           std::memcmp(sdFrom, sdTo, cbFrom) == 0))
         ::SetFileSecurityW(pszTo, DACL_SECURITY_INFORMATION, sdFrom);
+}
+
+// Puts the copy, its keys written, in the file's place (bReplacing: there is
+// a file). It is flushed first, so that a power cut leaves the old file or
+// the new one, never an empty one, and takes the file's permissions only now,
+// since they may keep this user from writing it. A copy that cannot take the
+// file's place goes, through a handle opened before it took those permissions.
+void PutInPlace(const wchar_t* pszCopy, const wchar_t* pszFile, bool bReplacing, CRetry& retry)
+{
+    const CFileHandle copy(pszCopy, GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE);
+    if (!copy) {
+        ::DeleteFileW(pszCopy);
+        return;
+    }
+    bool moved = false;
+    if (::FlushFileBuffers(copy)) {
+        if (bReplacing)
+            CopyPermissions(pszFile, pszCopy);
+        while (!(moved = ::MoveFileExW(pszCopy, pszFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))) {
+            const DWORD error = ::GetLastError();
+            if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || !retry.Again())
+                break;
+        }
+    }
+    if (!moved) {
+        FILE_DISPOSITION_INFO dispose{TRUE};
+        ::SetFileInformationByHandle(copy, FileDispositionInfo, &dispose, sizeof dispose);
+    }
 }
 
 } // namespace
@@ -203,33 +269,40 @@ void SaveSettings(const CWinApp& app, const CWnd& frame, int nFlags, const CComb
     const CMutexLock lock(lockName, kLockWait);
     if (!lock)
         return; // saving nothing rather than hanging the close
-    ClearLeftovers(pszFile);
+    wchar_t copy[MAX_PATH + 10];
+    const int len = ::wsprintfW(copy, L"%s~%lx", pszFile, ::GetCurrentProcessId());
+    ClearLeftovers(pszFile, copy);
 
     const DWORD attributes = ::GetFileAttributesW(pszFile);
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return; // a file made read-only keeps the settings it holds
-    wchar_t copy[MAX_PATH + 10];
-    const int len = ::wsprintfW(copy, L"%s~%lx", pszFile, ::GetCurrentProcessId());
-    // A link is written through to its target, a file whose folder takes no
-    // new file is written in place, and so is one whose copy's name is too
-    // long. A copy that fails otherwise (a full disk, say) writes nothing.
-    bool inPlace = len >= MAX_PATH || (exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT));
-    if (!inPlace && exists && !::CopyFileW(pszFile, copy, FALSE)) {
+    // What may be written is settled before any copy is made: one that could
+    // not take the file's place would only be left beside it. A link is
+    // written through to its target, and a file whose copy's name is too long
+    // in place.
+    CRetry retry;
+    const Access writeAndDelete = OpenFor(pszFile, GENERIC_WRITE | DELETE, retry);
+    const Access write = writeAndDelete == Access::Denied ? OpenFor(pszFile, GENERIC_WRITE, retry) : writeAndDelete;
+    const bool link = exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    SaveWay way = ChooseSaveWay(writeAndDelete, write, link || len >= MAX_PATH);
+    const bool replacing = writeAndDelete == Access::Granted;
+    // A folder that takes no new file (as for a user granted the one file
+    // under Program Files) has it written in place. A copy that fails
+    // otherwise (a full disk, say) writes nothing.
+    if (way == SaveWay::ByCopy && replacing && !::CopyFileW(pszFile, copy, FALSE)) {
         if (::GetLastError() != ERROR_ACCESS_DENIED)
             return;
-        inPlace = true;
+        way = SaveWay::InPlace;
     }
-    if (inPlace) {
+    if (way == SaveWay::InPlace) {
         WriteKeys(pszFile, frame, nFlags, fontBox);
-        return;
+    } else if (way == SaveWay::ByCopy) {
+        if (WriteKeys(copy, frame, nFlags, fontBox))
+            PutInPlace(copy, pszFile, replacing, retry);
+        else
+            ::DeleteFileW(copy); // part-written, by a full disk say
     }
-    if (exists)
-        CopyPermissions(pszFile, copy);
-    WriteKeys(copy, frame, nFlags, fontBox);
-    // A file that cannot be replaced (a locked file, say) stays as it was.
-    if (!::MoveFileExW(copy, pszFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        ::DeleteFileW(copy);
 }
 
 } // namespace settings

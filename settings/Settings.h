@@ -24,8 +24,10 @@ void RestorePlacement(const CWinApp& app, CWnd& frame);
 // a process killed at any moment leaves the old file or the new one, whole,
 // with the file's other sections and keys. Copies of the program closing
 // together save one after the other. A read-only file is left as it is; a
-// file that may be written but not replaced (its folder takes no new files)
-// is written in place; a locked one stays as it was.
+// file that may be written but not replaced (its folder takes no new files,
+// or its permissions refuse this user replacing it) is written in place; one
+// that another program holds for a moment is saved once it is free; one held
+// longer, or locked, stays as it was.
 void SaveSettings(const CWinApp& app, const CWnd& frame, int nFlags, const CComboBox& fontBox);
 
 } // namespace settings

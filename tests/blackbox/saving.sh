@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Saving the settings file where users meet it: copies of the program closing
-# together, a folder that takes no new file, a read-only file, and copies that
-# killed saves left beside it.
+# together, a folder that takes no new file, a read-only file, copies that
+# killed saves left beside it, and a file another program holds for a moment.
 source "$(dirname "$0")/lib.sh"
 trap 'chattr -i "$APPDIR" 2>/dev/null || true; quit_viewers; end_locales' EXIT
 
@@ -57,16 +57,42 @@ toggle_topmost
 stop_app
 cmp -s "$INI" "$OUT/readonly.ini" || fail "a read-only settings file was written"
 [ -z "$(beside)" ] || fail "a read-only file got company: $(beside)"
-# Writable again, with the copies killed saves left (an older version's, read
-# only, and one of a process that is gone): the next change is saved, the file
-# stays writable, and the copies go.
+# Writable again, with the copies killed saves left two minutes ago (an older
+# version's, read only, and one of a process that is gone), and a fresh one (a
+# save under way on another machine sharing the folder: process ids are per
+# machine): the next change is saved, the file stays writable, the old copies
+# go and the fresh one stays.
 chmod 644 "$INI"
 echo old > "$INI~"
 chmod 444 "$INI~"
 echo old > "$INI~7ffffff0"
+touch -d '2 minutes ago' "$INI~" "$INI~7ffffff0"
+echo new > "$INI~7ffffff1"
 start_app
 toggle_topmost
 stop_app
 [ "$(key flags) $(stat -c %a "$INI")" = "2 644" ] || fail "writable again: flags $(key flags), mode $(stat -c %a "$INI")"
-[ -z "$(beside)" ] || fail "left beside the file: $(beside)"
+[ "$(beside)" = quelvan.ini~7ffffff1 ] || fail "beside the file: '$(beside)', not the fresh copy alone"
+rm "$INI~7ffffff1"
+
+# Held open by another program as an indexer, a sync client or a virus
+# scanner does (reading, sharing read and write, with or without delete) for
+# a second while the program closes: the change is saved once the file is
+# free. Held for longer than a save waits: nothing is saved, nothing is left.
+hold_while_closing() {
+    rm -f "$OUT/hold.log"
+    wine "$PROBE" hold "$(winepath -w "$INI")" "$@" </dev/null >"$OUT/hold.log" 2>/dev/null &
+    until_ok grep -qs held "$OUT/hold.log" || fail "the settings file could not be held"
+    stop_app
+    wait $!
+}
+for held in "1000 2" "1000 delete 2" "4000 0"; do
+    set -- $held
+    ini_file "flags=0"
+    start_app
+    toggle_topmost
+    hold_while_closing "${@:1:$#-1}"
+    [ "$(key flags)" = "${!#}" ] || fail "held ($held): flags $(key flags)"
+    [ -z "$(beside)" ] || fail "held ($held): left beside the file: $(beside)"
+done
 echo "ok"

@@ -134,6 +134,8 @@ cp "$OUT/before-kill.ini" "$INI"
 
 # A locked file, or a folder where no file can be made: the program runs and
 # closes as always, and what was stored stays. (chattr, since root passes chmod.)
+# The copies the killed saves left go there too, once a minute old.
+find "$APPDIR" -name 'quelvan.ini~*' -exec touch -d '2 minutes ago' {} +
 trap 'chattr -i "$INI" "$APPDIR" 2>/dev/null || true' EXIT
 chattr +i "$INI"
 start_app

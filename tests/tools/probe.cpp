@@ -38,6 +38,8 @@
 //                                another screen
 //   probe kill [MS]              ends the program at once (TerminateProcess): no window is destroyed;
 //                                with MS, posts WM_CLOSE first and ends it MS ms later
+//   probe hold FILE MS [delete]  holds FILE open for MS ms as an indexer does (reading, sharing read and
+//                                write, and delete if asked); prints "held" once it has the file
 #include <windows.h>
 
 #include <commctrl.h>
@@ -324,6 +326,17 @@ int main(int argc, char** argv)
         return SetClipboard(argv[2], TextFormat(cmd), argc > 3 ? argv[3] : nullptr);
     if (cmd == "clip-get" || cmd == "clip-get-unicode")
         return GetClipboard(TextFormat(cmd));
+    if (cmd == "hold" && argc > 3) {
+        const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | (argc > 4 ? FILE_SHARE_DELETE : 0);
+        const HANDLE hFile = ::CreateFileA(argv[2], GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (hFile == INVALID_HANDLE_VALUE)
+            return 1;
+        std::printf("held\n");
+        std::fflush(stdout);
+        ::Sleep(static_cast<DWORD>(std::atoi(argv[3])));
+        ::CloseHandle(hFile);
+        return 0;
+    }
     if (cmd == "faces") {
         std::vector<std::wstring> faces;
         LOGFONTW lf{};
