@@ -45,26 +45,25 @@ int ReadFontSelection(const CWinApp& app)
 namespace {
 
 // A window stored where no monitor is now (or stored damaged) would come up
-// out of reach: it is moved onto the nearest monitor's work area. Anything
-// that would show on a monitor stays exactly as stored. (Windows' own
-// SetWindowPlacement does the same first; other implementations do not.)
+// out of reach: it is moved onto the work area of the monitor nearest it, in
+// that monitor's workspace coordinates. Anything that would show on a
+// monitor stays exactly as stored. (Windows' own SetWindowPlacement does the
+// same first; other implementations do not.)
 void KeepOnScreen(RECT& rc)
 {
-    // The primary monitor is the one at the screen's origin.
     MONITORINFO mi{};
     mi.cbSize = sizeof mi;
-    RECT rcOrigin{0, 0, 1, 1};
-    if (!::GetMonitorInfoA(::MonitorFromRect(&rcOrigin, MONITOR_DEFAULTTOPRIMARY), &mi))
+    if (!::GetMonitorInfoA(::MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST), &mi))
         return;
-    const Workspace ws{mi.rcWork.left, mi.rcWork.top, ::GetSystemMetrics(SM_CXMAXTRACK),
-                       ::GetSystemMetrics(SM_CYMAXTRACK)};
+    const Workspace ws{Rect{mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom},
+                       Rect{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom},
+                       ::GetSystemMetrics(SM_CXMAXTRACK), ::GetSystemMetrics(SM_CYMAXTRACK)};
     const Rect stored{rc.left, rc.top, rc.right, rc.bottom};
     const Rect shown = ShownOnScreen(stored, ws);
     RECT rcShown{shown.left, shown.top, shown.right, shown.bottom};
-    if (::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONULL) ||
-        !::GetMonitorInfoA(::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONEAREST), &mi))
+    if (::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONULL))
         return;
-    const Rect moved = MovedInto(stored, ws, Rect{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom});
+    const Rect moved = MovedInto(stored, ws);
     rc = RECT{moved.left, moved.top, moved.right, moved.bottom};
 }
 
