@@ -5,6 +5,7 @@
 #include "Dpi.h"
 #include "FloatingBar.h"
 #include "FrameWnd.h"
+#include "InputMethod.h"
 
 // The sizing edges' codes, as the floating bar's arithmetic numbers them.
 static_assert(WMSZ_LEFT == 1 && WMSZ_RIGHT == 2 && WMSZ_TOP == 3 && WMSZ_TOPLEFT == 4 && WMSZ_TOPRIGHT == 5 &&
@@ -35,6 +36,7 @@ BOOL CMiniDockFrameWnd::Create(CControlBar* pBar, POINT ptScreen)
                   nullptr))
         return FALSE;
     m_nDpi = AfxGetWindowDpi(m_hWnd);
+    AfxKeepInputMethodOut(m_hWnd); // it takes no text; the bar it holds keeps its own context
     return TRUE;
 }
 
