@@ -1,5 +1,6 @@
 #include "MainFrame.h"
 
+#include "../framework/InputMethod.h"
 #include "../res/resource.h"
 #include "../settings/Settings.h"
 #include "ViewerApp.h"
@@ -59,6 +60,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs)
         return -1;
     if (!CreateBars())
         return -1;
+    // Nothing here takes text: SPACE steps whether the IME is on or off.
+    AfxKeepInputMethodOut(m_hWnd);
     if (m_nFlags & FLAG_CLIPWATCH)
         JoinClipboardChain();
     m_bCreated = true;

@@ -3,7 +3,9 @@
 // A docked bar is a child of its frame, laid out along one edge by the frame's
 // RecalcLayout. Dragging a toolbar by its gripper docks it at the edge under
 // the pointer or floats it in a small tool window of its own (CMiniDockFrameWnd);
-// a double-click on that window's caption docks it again.
+// a double-click on that window's caption docks it again. The bar's creation
+// and docking are in ControlBar.cpp, the drags that follow the pointer in
+// ControlBarDrag.cpp, the floating window in MiniDockFrameWnd.cpp.
 #pragma once
 #include "Wnd.h"
 

@@ -12,6 +12,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   locales googletest
   xsel python3-gi gir1.2-gtk-3.0
+  uim-xim uim-anthy
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -40,3 +41,9 @@ if [ ${#missing_locales[@]} -gt 0 ]; then
   done
   as_root locale-gen >/dev/null
 fi
+
+# The tests' input method server (uim with anthy) runs as a user whose home
+# takes no files: uim and anthy write under the home the password file names,
+# and what anthy learned in one run would change the next one's conversions.
+id quelvan-im >/dev/null 2>&1 ||
+  as_root useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin quelvan-im

@@ -9,13 +9,25 @@ int32_t Clamped(int64_t v)
     return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
 }
 
+// Where workspace coordinates start, in the screen's: the work area's offset
+// from its monitor's edge.
+int64_t XOrigin(const Workspace& ws)
+{
+    return int64_t{ws.work.left} - ws.monitor.left;
+}
+
+int64_t YOrigin(const Workspace& ws)
+{
+    return int64_t{ws.work.top} - ws.monitor.top;
+}
+
 // One axis of the window shown: from origin + low, as long as high - low but
 // no longer than cMax and never negative.
 struct Span {
     int64_t low, length;
 };
 
-Span Shown(int32_t low, int32_t high, int32_t origin, int32_t cMax)
+Span Shown(int32_t low, int32_t high, int64_t origin, int32_t cMax)
 {
     const int64_t length = int64_t{high} - low;
     return Span{int64_t{low} + origin, length < 0 ? 0 : length > cMax ? cMax : length};
@@ -23,7 +35,7 @@ Span Shown(int32_t low, int32_t high, int32_t origin, int32_t cMax)
 
 // The span moved into [areaLow, areaHigh) by the least distance, no longer
 // than the area; its start back in the stored coordinates.
-Span Moved(Span s, int32_t origin, int32_t areaLow, int32_t areaHigh)
+Span Moved(Span s, int64_t origin, int32_t areaLow, int32_t areaHigh)
 {
     const int64_t areaLength = int64_t{areaHigh} - areaLow;
     if (s.length > areaLength)
@@ -45,13 +57,14 @@ Rect FromSpans(Span x, Span y)
 
 Rect ShownOnScreen(Rect rc, const Workspace& ws)
 {
-    return FromSpans(Shown(rc.left, rc.right, ws.xOrigin, ws.cxMax), Shown(rc.top, rc.bottom, ws.yOrigin, ws.cyMax));
+    return FromSpans(Shown(rc.left, rc.right, XOrigin(ws), ws.cxMax), Shown(rc.top, rc.bottom, YOrigin(ws), ws.cyMax));
 }
 
-Rect MovedInto(Rect rc, const Workspace& ws, const Rect& work)
+Rect MovedInto(Rect rc, const Workspace& ws)
 {
-    return FromSpans(Moved(Shown(rc.left, rc.right, ws.xOrigin, ws.cxMax), ws.xOrigin, work.left, work.right),
-                     Moved(Shown(rc.top, rc.bottom, ws.yOrigin, ws.cyMax), ws.yOrigin, work.top, work.bottom));
+    return FromSpans(
+        Moved(Shown(rc.left, rc.right, XOrigin(ws), ws.cxMax), XOrigin(ws), ws.work.left, ws.work.right),
+        Moved(Shown(rc.top, rc.bottom, YOrigin(ws), ws.cyMax), YOrigin(ws), ws.work.top, ws.work.bottom));
 }
 
 } // namespace settings

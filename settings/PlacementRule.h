@@ -12,11 +12,12 @@ struct Rect {
     int32_t left, top, right, bottom;
 };
 
-// A stored normal rectangle is in workspace coordinates: relative to the top
-// left of the primary monitor's work area, which is below or beside a taskbar
-// at the top or left of the screen.
+// A stored normal rectangle is in workspace coordinates: the screen's, less
+// the offset of the work area of the monitor the window is on from that
+// monitor's top-left corner (a taskbar at its top or left). On a monitor
+// without one they are the screen's, whatever the primary monitor has.
 struct Workspace {
-    int32_t xOrigin, yOrigin; // the work area's top-left corner, in screen coordinates
+    Rect monitor, work;       // the window's monitor and its work area, in screen coordinates
     int32_t cxMax, cyMax;     // the system's largest window (both at least 0)
 };
 
@@ -24,10 +25,9 @@ struct Workspace {
 // corner kept, no larger than the largest window, cut to what a RECT holds.
 Rect ShownOnScreen(Rect rc, const Workspace& ws);
 
-// The rectangle to store in place of rc so that the window shows inside work
-// (a work area, in screen coordinates): moved by the least distance, its size
-// kept where it fits and cut to the area's where it does not; in workspace
-// coordinates.
-Rect MovedInto(Rect rc, const Workspace& ws, const Rect& work);
+// The rectangle to store in place of rc so that the window shows inside the
+// work area: moved by the least distance, its size kept where it fits and
+// cut to the area's where it does not; in workspace coordinates.
+Rect MovedInto(Rect rc, const Workspace& ws);
 
 } // namespace settings

@@ -48,27 +48,29 @@ int ReadFontSelection(const CWinApp& app)
 namespace {
 
 // A window stored where no monitor is now (or stored damaged) would come up
-// out of reach: it is moved onto the nearest monitor's work area. Anything
-// that would show on a monitor stays exactly as stored. (Windows' own
-// SetWindowPlacement does the same first; other implementations do not.)
-void KeepOnScreen(RECT& rc)
+// out of reach: it is moved onto the work area of the monitor nearest it, in
+// that monitor's workspace coordinates. Anything that would show on a
+// monitor stays exactly as stored. (Windows' own SetWindowPlacement does the
+// same first; other implementations do not.) Gives the rectangle the window
+// comes up at, in screen coordinates.
+RECT KeepOnScreen(RECT& rc)
 {
-    // The primary monitor is the one at the screen's origin.
     MONITORINFO mi{};
     mi.cbSize = sizeof mi;
-    RECT rcOrigin{0, 0, 1, 1};
-    if (!::GetMonitorInfoA(::MonitorFromRect(&rcOrigin, MONITOR_DEFAULTTOPRIMARY), &mi))
-        return;
-    const Workspace ws{mi.rcWork.left, mi.rcWork.top, ::GetSystemMetrics(SM_CXMAXTRACK),
-                       ::GetSystemMetrics(SM_CYMAXTRACK)};
+    if (!::GetMonitorInfoA(::MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST), &mi))
+        return rc;
+    const Workspace ws{Rect{mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom},
+                       Rect{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom},
+                       ::GetSystemMetrics(SM_CXMAXTRACK), ::GetSystemMetrics(SM_CYMAXTRACK)};
     const Rect stored{rc.left, rc.top, rc.right, rc.bottom};
-    const Rect shown = ShownOnScreen(stored, ws);
+    Rect shown = ShownOnScreen(stored, ws);
     RECT rcShown{shown.left, shown.top, shown.right, shown.bottom};
-    if (::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONULL) ||
-        !::GetMonitorInfoA(::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONEAREST), &mi))
-        return;
-    const Rect moved = MovedInto(stored, ws, Rect{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom});
-    rc = RECT{moved.left, moved.top, moved.right, moved.bottom};
+    if (!::MonitorFromRect(&rcShown, MONITOR_DEFAULTTONULL)) {
+        const Rect moved = MovedInto(stored, ws);
+        rc = RECT{moved.left, moved.top, moved.right, moved.bottom};
+        shown = ShownOnScreen(moved, ws);
+    }
+    return RECT{shown.left, shown.top, shown.right, shown.bottom};
 }
 
 } // namespace
@@ -83,7 +85,12 @@ void RestorePlacement(const CWinApp& app, CWnd& frame)
         ::GetPrivateProfileStructW(kSection, kPlacement, &stored, sizeof stored, app.m_pszProfileName)) {
         stored.length = sizeof stored;
         stored.showCmd &= ~static_cast<UINT>(SW_SHOWMINIMIZED); // minimized and maximized come back normal
-        KeepOnScreen(stored.rcNormalPosition);
+        const RECT rc = KeepOnScreen(stored.rcNormalPosition);
+        // A move onto a monitor of another DPI resizes the window on the way
+        // (the frame takes the rectangle WM_DPICHANGED suggests): the hidden
+        // window reaches the monitor first, then is placed exactly there.
+        frame.SetWindowPos(nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
         ::SetWindowPlacement(frame.m_hWnd, &stored);
         return;
     }

@@ -52,11 +52,13 @@ stop_app() {
 
 # enter_text TEXT: types TEXT into the input dialog, opened by a double-click
 # on the view, and closes it with Enter.
-enter_text() {
+enter_text() { enter_typed xdotool type --delay 40 "$1"; }
+# enter_typed CMD...: the same for what CMD types.
+enter_typed() {
     view_rect
     xdotool mousemove $((VX + VW / 2)) $((VY + VH / 2)) click --repeat 2 --delay 60 1
     until_ok dialog_open || fail "double-click did not open the input dialog"
-    xdotool type --delay 40 "$1"
+    "$@"
     xdotool key Return
     until_ok dialog_closed || fail "Enter did not close the dialog"
     sleep 0.3
@@ -172,4 +174,14 @@ quit_viewers() {
     # Only the viewers: a bare wait would also wait for a program still running.
     [ ${#VIEWER_PIDS[@]} = 0 ] || wait "${VIEWER_PIDS[@]}" 2>/dev/null || true
 }
-trap 'quit_viewers; end_locales' EXIT
+# start_hooks: from here on tests/tools/winhook.cpp does inside every program
+# that asks for it (QUELVAN_HOOK_... in its environment) what only Windows
+# does; the hooks and whatever else is started in the background end with the test.
+BACKGROUND_PIDS=()
+start_hooks() {
+    wine "$PROBE" hook "$(winepath -w "$(dirname "$PROBE")/winhook.dll")" </dev/null >"$OUT/hooks.log" 2>/dev/null &
+    BACKGROUND_PIDS+=($!)
+    until_ok grep -qs ready "$OUT/hooks.log" || fail "the hooks were not installed"
+}
+end_background() { [ ${#BACKGROUND_PIDS[@]} = 0 ] || kill "${BACKGROUND_PIDS[@]}" 2>/dev/null || true; }
+trap 'quit_viewers; end_locales; end_background' EXIT

@@ -73,6 +73,18 @@ for stored in "5000 5000 5400 5300 400x300" "-50000 -50000 50000 50000"; do
     stop_app
 done
 
+# Stored on a monitor of another DPI (right of x 2000, at 144 DPI as Windows
+# has it: WM_DPICHANGED during the move there, with the window scaled 1.5
+# times), the window comes up at the stored rectangle, start after start.
+start_hooks
+ini_file "wp=$(wp 1 2100 200 2600 600)"
+for start in 1 2 3; do
+    QUELVAN_HOOK_DPI_X=2000 start_app
+    rect F frame-rect
+    [ "$F_X $F_Y $F_W $F_H" = "2100 200 500 400" ] || fail "start $start at 144 DPI: the window is at $F_X $F_Y $F_W $F_H"
+    stop_app
+done
+
 # The option bits: known bits take effect, the others go back as they came.
 ini_file "flags=13"
 start_app

@@ -40,6 +40,8 @@
 //                                with MS, posts WM_CLOSE first and ends it MS ms later
 //   probe hold FILE MS [delete]  holds FILE open for MS ms as an indexer does (reading, sharing read and
 //                                write, and delete if asked); prints "held" once it has the file
+//   probe hook DLL               installs winhook.dll's hooks for every program of the prefix, says
+//                                "ready" and keeps them until it is ended
 #include <windows.h>
 
 #include <commctrl.h>
@@ -306,6 +308,23 @@ int SendDpiChanged(HWND hWnd, int dpi, RECT rc)
     return 0;
 }
 
+int RunHooks(const char* dll)
+{
+    HMODULE hDll = ::LoadLibraryA(dll);
+    const auto proc = [hDll](const char* name) {
+        return reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(hDll, name)));
+    };
+    if (!hDll || !::SetWindowsHookExW(WH_GETMESSAGE, proc("GetMsgHook"), hDll, 0) ||
+        !::SetWindowsHookExW(WH_CALLWNDPROCRET, proc("CallWndRetHook"), hDll, 0))
+        return 1;
+    std::printf("ready\n");
+    std::fflush(stdout);
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+        ::DispatchMessageA(&msg);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -337,6 +356,8 @@ int main(int argc, char** argv)
         ::CloseHandle(hFile);
         return 0;
     }
+    if (cmd == "hook" && argc > 2)
+        return RunHooks(argv[2]);
     if (cmd == "faces") {
         std::vector<std::wstring> faces;
         LOGFONTW lf{};

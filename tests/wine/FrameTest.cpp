@@ -4,6 +4,8 @@
 
 #include "res/resource.h"
 
+#include <imm.h>
+
 #include <type_traits>
 
 using wine_test::FrameTest;
@@ -240,6 +242,37 @@ TEST_F(FrameTest, InputDialogSetsTheTextAndCancelKeepsIt)
     EXPECT_EQ(std::string(view->GetText()), Sjis("いう"));
     EXPECT_EQ(view->GetIndex(), 0);
     EXPECT_EQ(view->GetCount(), 2);
+}
+
+namespace {
+bool HasInputContext(HWND hWnd)
+{
+    const HIMC hImc = ::ImmGetContext(hWnd);
+    ::ImmReleaseContext(hWnd, hImc);
+    return hImc != nullptr;
+}
+
+void CALLBACK CheckTheDialogsInputContext(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    if (HWND hDlg = FindDialog("文字入力")) {
+        ::KillTimer(nullptr, idEvent);
+        EXPECT_TRUE(HasInputContext(::GetDlgItem(hDlg, IDC_INPUT)));
+        ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+}
+} // namespace
+
+TEST_F(FrameTest, OnlyTheInputDialogTakesTheInputMethod)
+{
+    CFontBar& bar = frame->m_wndToolBar;
+    for (HWND hWnd : {frame->m_hWnd, view->m_hWnd, bar.m_hWnd, ::GetWindow(bar.m_wndFontBox.m_hWnd, GW_CHILD),
+                      frame->m_wndStatusBar.m_hWnd})
+        EXPECT_FALSE(HasInputContext(hWnd));
+    frame->FloatControlBar(&bar, POINT{50, 80});
+    EXPECT_FALSE(HasInputContext(bar.GetFloatingWindow()));
+    EXPECT_FALSE(HasInputContext(bar.m_hWnd));
+    ::SetTimer(nullptr, 0, 20, &CheckTheDialogsInputContext);
+    Command(frame, ID_INPUT_TEXT, 0);
 }
 
 TEST_F(FrameTest, DoubleClickOpensTheInputDialog)
