@@ -13,6 +13,9 @@ public:
     // Replaces the text (null empties it) and shows its first character;
     // reads at most cbText bytes of it.
     void SetText(const char* text, size_t cbText = static_cast<size_t>(-1));
+    // The same for a text from a Unicode source, with the characters that code
+    // page 932 lacks kept beside its '?' bytes.
+    void SetText(const Cp932Text& text);
     void NextChar();
     void PrevChar();
 

@@ -61,6 +61,10 @@ void FormatCodeText(char* buffer, size_t size, const CTextCursor& text)
     out << "SJIS :";
     if (text.IsEmpty())
         return;
+    if (text.CurrentKept()) {
+        out << " ----";
+        return;
+    }
     const unsigned char* p = text.Current();
     out << " 0x";
     out.Hex(p[0]);

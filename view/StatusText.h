@@ -5,7 +5,8 @@
 #include <cstddef>
 
 // "SJIS : 0x82a0" for a double-byte character, "SJIS : 0x41" for a single
-// byte, "SJIS :" for an empty text. Always terminated within size bytes.
+// byte, "SJIS : ----" for a character that has no Shift-JIS code, "SJIS :"
+// for an empty text. Always terminated within size bytes.
 void FormatCodeText(char* buffer, size_t size, const CTextCursor& text);
 
 // "  3 /   5": the current character's ordinal (from 1) and the count.

@@ -69,3 +69,12 @@ TEST(StatusText, LongestTextsFitAndSmallBuffersStayTerminated)
     FormatPositionText(small, sizeof small, c);
     EXPECT_EQ(std::string(small), "  1 /  ");
 }
+
+TEST(StatusText, KeptCharactersHaveNoShiftJisCode)
+{
+    CTextCursor c;
+    c.Assign("?", 1, KeptChars{{0, 0x20BB7}});
+    EXPECT_EQ(Code(c), "SJIS : ----");
+    c.Assign("?");
+    EXPECT_EQ(Code(c), "SJIS : 0x3f");
+}
