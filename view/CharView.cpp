@@ -97,12 +97,15 @@ void CCharView::AnnounceShownChar()
         if (name.empty()) {
             m_pAccProps->ClearHwndProps(m_hWnd, OBJID_CLIENT, CHILDID_SELF, props, 2);
         } else {
-            // The description: the position and the code as the panes show them.
+            // The description: the position and the codes as the panes show them.
             char text[64];
             FormatPositionText(text, sizeof text, m_cursor);
             std::strcat(text, "  ");
-            const size_t n = std::strlen(text);
+            size_t n = std::strlen(text);
             FormatCodeText(text + n, sizeof text - n, m_cursor);
+            std::strcat(text, "  ");
+            n = std::strlen(text);
+            FormatUnicodeText(text + n, sizeof text - n, GetCodePoint());
             wchar_t description[64];
             ::MultiByteToWideChar(932, 0, text, -1, description, 64); // ASCII
             m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
@@ -127,6 +130,14 @@ int CCharView::GetCodeText(char* buffer, size_t cbBuffer) const
 {
     FormatCodeText(buffer, cbBuffer, m_cursor);
     return 1;
+}
+
+char32_t CCharView::GetCodePoint() const
+{
+    if (const char32_t kept = m_cursor.CurrentKept())
+        return kept;
+    const CStringW unit = CurrentCharW(m_cursor); // one unit: code page 932 lies in the BMP
+    return unit.empty() ? 0 : static_cast<char32_t>(unit[0]);
 }
 
 BOOL CCharView::PreCreateWindow(CREATESTRUCTA& cs)

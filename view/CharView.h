@@ -28,6 +28,9 @@ public:
 
     // The character-code pane's text for the current character; returns 1.
     int GetCodeText(char* buffer, size_t cbBuffer) const;
+    // The current character's Unicode code point (kept, or as code page 932
+    // maps it); 0 for an empty text.
+    char32_t GetCodePoint() const;
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -77,4 +79,14 @@ TEST(StatusText, KeptCharactersHaveNoShiftJisCode)
     EXPECT_EQ(Code(c), "SJIS : ----");
     c.Assign("?");
     EXPECT_EQ(Code(c), "SJIS : 0x3f");
+}
+
+TEST(StatusText, EveryCharacterHasAUnicodeCode)
+{
+    char buffer[16];
+    for (const auto& [code, text] : std::vector<std::pair<char32_t, std::string>>{
+             {0x5927, "U+5927"}, {0x20BB7, "U+20BB7"}, {0x41, "U+0041"}, {0x10FFFF, "U+10FFFF"}, {0, ""}}) {
+        FormatUnicodeText(buffer, sizeof buffer, code);
+        EXPECT_EQ(std::string(buffer), text);
+    }
 }
