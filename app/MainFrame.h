@@ -47,6 +47,7 @@ protected:
     void OnFontItalic();
     void OnUpdateFontItalic(CCmdUI* pCmdUI);
     void OnUpdateIndicatorCode(CCmdUI* pCmdUI);
+    void OnUpdateIndicatorUnicode(CCmdUI* pCmdUI);
     void OnUpdateIndicatorPos(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()

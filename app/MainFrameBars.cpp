@@ -1,5 +1,5 @@
 // The main frame's toolbar (with the font box) and status bar, and the texts
-// of the status bar's two right panes.
+// of the status bar's three right panes.
 #include "MainFrame.h"
 
 #include "../res/resource.h"
@@ -9,7 +9,7 @@
 
 namespace {
 
-const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_POS, ID_INDICATOR_CODE};
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_POS, ID_INDICATOR_CODE, ID_INDICATOR_UNICODE};
 
 } // namespace
 
@@ -43,6 +43,13 @@ void CMainFrame::OnUpdateIndicatorCode(CCmdUI* pCmdUI)
     static char s_szCode[32];
     m_wndView.GetCodeText(s_szCode, sizeof s_szCode);
     pCmdUI->SetText(s_szCode);
+}
+
+void CMainFrame::OnUpdateIndicatorUnicode(CCmdUI* pCmdUI)
+{
+    static char s_szUnicode[16];
+    FormatUnicodeText(s_szUnicode, sizeof s_szUnicode, m_wndView.GetCodePoint());
+    pCmdUI->SetText(s_szUnicode);
 }
 
 void CMainFrame::OnUpdateIndicatorPos(CCmdUI* pCmdUI)

@@ -116,13 +116,15 @@ bool CreateStatusBar(HWND hFrame, HINSTANCE hInstance)
                                   hFrame, reinterpret_cast<HMENU>(0xE801), hInstance, nullptr);
     if (!g_hStatus)
         return false;
-    const int parts[] = {200, 300, -1};
-    ::SendMessageA(g_hStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+    const int parts[] = {150, 250, 330, -1};
+    ::SendMessageA(g_hStatus, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(parts));
     char text[64];
     ::LoadStringA(hInstance, ID_INDICATOR_POS, text, sizeof text);
     ::SendMessageA(g_hStatus, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text));
     ::LoadStringA(hInstance, ID_INDICATOR_CODE, text, sizeof text);
     ::SendMessageA(g_hStatus, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(text));
+    ::LoadStringA(hInstance, ID_INDICATOR_UNICODE, text, sizeof text);
+    ::SendMessageA(g_hStatus, SB_SETTEXTA, 3, reinterpret_cast<LPARAM>(text));
     return true;
 }
 

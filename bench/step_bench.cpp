@@ -6,7 +6,10 @@
 // UpdateWindow). Both are timed for glyphs drawn before (in alternating
 // rounds, so that a change in the machine's load touches both) and for glyphs
 // never drawn at that size; and quelvan once more with its idle-time warming
-// of the glyphs beside the one shown, both ways.
+// of the glyphs beside the one shown, both ways. Last, steps through the same
+// characters kept beside '?' bytes (as characters code page 932 lacks are,
+// drawn through Uniscribe), against the text in code page 932, in alternating
+// rounds.
 //
 //     step_bench [round trips]
 //
@@ -212,6 +215,46 @@ void PrintLine(const char* what, const std::vector<double>& v)
                 Percentile(v, 0.9), Percentile(v, 0.99), Percentile(v, 1.0), v.size());
 }
 
+// The text's characters each kept beside a '?', as if code page 932 lacked them.
+Cp932Text AllKept(const std::string& text)
+{
+    wchar_t units[128];
+    const int n = ::MultiByteToWideChar(932, 0, text.c_str(), -1, units, 128) - 1;
+    Cp932Text kept;
+    for (int i = 0; i < n; ++i) {
+        kept.bytes += '?';
+        kept.kept.push_back(KeptChar{static_cast<size_t>(i), static_cast<char32_t>(units[i])});
+    }
+    return kept;
+}
+
+// Steps through glyphs drawn before: the text in code page 932 and the same
+// characters kept, a round trip of each in turn (the first only draws them).
+void CompareKept(CMainFrame& frame, const std::string& text, int roundTrips)
+{
+    const Cp932Text kept = AllKept(text);
+    std::vector<double> steps[2];
+    int unmoved = 0;
+    for (int round = 0; round <= roundTrips; ++round) {
+        for (int k = 0; k < 2; ++k) {
+            if (k)
+                frame.m_wndView.SetText(kept);
+            else
+                frame.m_wndView.SetText(text.c_str());
+            wine_test::PumpMessages();
+            std::vector<double> times;
+            bool forward = true;
+            for (int i = 0; i < 2 * (frame.m_wndView.GetCount() - 1); ++i)
+                TimeStep(frame, forward, times, unmoved);
+            if (round)
+                steps[k].insert(steps[k].end(), times.begin(), times.end());
+        }
+    }
+    PrintLine("step, code page", steps[0]);
+    PrintLine("step, kept", steps[1]);
+    std::printf("  ratio kept / code page (medians): %.2f\n", Percentile(steps[1], 0.5) / Percentile(steps[0], 0.5));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -276,6 +319,9 @@ int main(int argc, char** argv)
         SizeViewTo(frame, wanted.cx - 4, wanted.cy - 4);
         PrintLine("first back, warmed", MeasureWarmedFirstPass(frame, false));
     }
+    std::printf("characters kept beside the text, view %d x %d\n", 1920, 1080);
+    SizeViewTo(frame, 1920, 1080);
+    CompareKept(frame, text, roundTrips);
     if (unmoved)
         std::printf("%d step(s) did not move the cursor\n", unmoved);
 

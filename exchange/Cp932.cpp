@@ -6,8 +6,8 @@ namespace cp932 {
 
 namespace {
 
-// The code point Windows' own text has for a JIS form (U+301C WAVE DASH is
-// U+FF5E FULLWIDTH TILDE, ...); any other character as it is.
+// The code point Windows' own text has for a character written in another
+// form (U+301C WAVE DASH is U+FF5E FULLWIDTH TILDE, ...); any other as it is.
 char16_t WindowsForm(char16_t c)
 {
     switch (c) {
@@ -18,6 +18,12 @@ char16_t WindowsForm(char16_t c)
     case u'\u00A2': return u'\uFFE0'; // ¢ → ￠ 0x8191
     case u'\u00A3': return u'\uFFE1'; // £ → ￡ 0x8192
     case u'\u00AC': return u'\uFFE2'; // ¬ → ￢ 0x81CA
+    case u'\u00A5': return u'\u005C'; // ¥ → 0x5C
+    case u'\u00B7': return u'\u30FB'; // · → ・ 0x8145
+    case u'\u00AF':                    // ¯
+    case u'\u203E': return u'\uFFE3'; // ‾ → ￣ 0x8150
+    case u'\u00A6': return u'\uFFE4'; // ¦ → ￤ 0xFA55
+    case u'\u00B5': return u'\u03BC'; // µ → μ 0x83CA
     default: return c;
     }
 }
@@ -37,31 +43,73 @@ bool IsLowSurrogate(char16_t c)
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
+// The one character that the units at p[i] make (a pair, or one unit; a lone
+// surrogate is no character: U+FFFD stands for it); i moves past them.
+char32_t NextCodePoint(const char16_t* p, size_t n, size_t& i)
+{
+    const char16_t c = p[i++];
+    if (!IsSurrogate(c))
+        return c;
+    if (IsHighSurrogate(c) && i < n && IsLowSurrogate(p[i]))
+        return 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (p[i++] - 0xDC00);
+    return 0xFFFD;
+}
+
+void AppendUtf16(char32_t code, std::u16string& out)
+{
+    if (code < 0x10000) {
+        out += static_cast<char16_t>(code);
+    } else {
+        out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+        out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    }
+}
+
 } // namespace
 
-std::string FromUtf16(const char16_t* p, size_t n, size_t cchKept, Encoder encode)
+Cp932Text FromUtf16(const char16_t* p, size_t n, size_t cchKept, Encoder encode)
 {
     // In pieces, so that a long text is converted no further than is kept.
     constexpr size_t kPiece = 256;
-    std::string out;
+    Cp932Text out;
     char16_t piece[kPiece];
+    char32_t codes[kPiece]; // the character each unit of the piece stands for
     size_t cchHad = 0;
     size_t i = 0;
     while (i < n && p[i] && cchHad <= cchKept) {
         size_t k = 0;
-        for (; k < kPiece && i < n && p[i]; ++i) {
-            char16_t c = p[i];
-            if (IsSurrogate(c)) {
-                if (IsHighSurrogate(c) && i + 1 < n && IsLowSurrogate(p[i + 1]))
-                    ++i; // the pair is one character
-                c = u'?';
-            }
-            piece[k++] = WindowsForm(c);
-            if (!mbcs::IsLineBreakOrTab(c))
+        for (; k < kPiece && i < n && p[i]; ++k) {
+            const char32_t code = NextCodePoint(p, n, i);
+            codes[k] = code;
+            piece[k] = code > 0xFFFF ? u'?' : WindowsForm(static_cast<char16_t>(code));
+            if (!mbcs::IsLineBreakOrTab(code))
                 ++cchHad;
         }
-        encode(piece, k, out);
+        size_t at = out.bytes.size();
+        encode(piece, k, out.bytes);
+        // Each unit gave one character: a '?' that was no question mark
+        // stands for the character kept beside it.
+        for (size_t m = 0; m < k && at < out.bytes.size(); ++m) {
+            const auto b = static_cast<unsigned char>(out.bytes[at]);
+            if (b == '?' && codes[m] != U'?')
+                out.kept.push_back(KeptChar{at, codes[m]});
+            at += mbcs::IsLeadByte(b) ? 2 : 1;
+        }
     }
+    return out;
+}
+
+std::u16string ToUtf16(const char* text, size_t from, size_t to, const KeptChars& kept, Decoder decode)
+{
+    std::u16string out;
+    for (const KeptChar& k : kept) {
+        if (k.offset < from || k.offset >= to)
+            continue;
+        decode(text + from, k.offset - from, out);
+        AppendUtf16(k.code, out);
+        from = k.offset + 1;
+    }
+    decode(text + from, to - from, out);
     return out;
 }
 

@@ -93,8 +93,8 @@ void CMainFrame::OnEditCopy()
 {
     // The whole text with its terminator, in blocks the clipboard can take.
     const exchange::TextFormats formats = exchange::CopyTextFormats();
-    CGlobalBlock first(exchange::NewTextBlock(m_wndView.GetText(), formats.first));
-    CGlobalBlock second(formats.second ? exchange::NewTextBlock(m_wndView.GetText(), formats.second) : nullptr);
+    CGlobalBlock first(exchange::NewTextBlock(m_wndView.GetCursor(), formats.first));
+    CGlobalBlock second(formats.second ? exchange::NewTextBlock(m_wndView.GetCursor(), formats.second) : nullptr);
     if (!first.Get() || (formats.second && !second.Get()))
         return; // nothing to hand over: the clipboard stays as it was
     CClipboard clipboard(m_hWnd);

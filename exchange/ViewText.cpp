@@ -20,20 +20,31 @@ bool SystemIsCp932()
     return ::GetACP() == kCp932;
 }
 
-// Code page 932's own table, best fit included (¥ is 0x5C, · is 0x8145, as a
-// Japanese system gives them); '?' for what it has no code for.
+// Code page 932's own table without its best fit (which turns é into e, the
+// code of another character); '?' for what it has no code for.
 void SystemEncode(const char16_t* p, size_t n, std::string& out)
 {
     const size_t at = out.size();
     out.resize(at + 2 * n);
-    const int cb = ::WideCharToMultiByte(kCp932, 0, reinterpret_cast<LPCWCH>(p), static_cast<int>(n), &out[at],
-                                         static_cast<int>(2 * n), "?", nullptr);
+    const int cb = ::WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<LPCWCH>(p),
+                                         static_cast<int>(n), &out[at], static_cast<int>(2 * n), "?", nullptr);
     out.resize(at + static_cast<size_t>(cb > 0 ? cb : 0));
+}
+
+void SystemDecode(const char* p, size_t n, std::u16string& out)
+{
+    if (n == 0)
+        return;
+    const size_t at = out.size();
+    out.resize(at + n);
+    const int cch = ::MultiByteToWideChar(kCp932, 0, p, static_cast<int>(n), reinterpret_cast<LPWSTR>(&out[at]),
+                                          static_cast<int>(n));
+    out.resize(at + static_cast<size_t>(cch > 0 ? cch : 0));
 }
 
 // Text in the system's code page (not 932): through Unicode, and only as much
 // of it as the view keeps.
-std::string Cp932FromSystemText(const char* p, size_t cb)
+Cp932Text Cp932FromSystemText(const char* p, size_t cb)
 {
     const int n = static_cast<int>(cp932::SpanToConvert(p, cb, kKeptChars));
     std::vector<wchar_t> text(static_cast<size_t>(n) + 1);
@@ -67,7 +78,7 @@ TextFormats CopyTextFormats()
     return SystemIsCp932() ? TextFormats{CF_TEXT, CF_UNICODETEXT} : TextFormats{CF_UNICODETEXT, 0};
 }
 
-std::string Cp932FromUnicode(const wchar_t* p, size_t n)
+Cp932Text Cp932FromUnicode(const wchar_t* p, size_t n)
 {
     static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are UTF-16 units");
     return cp932::FromUtf16(reinterpret_cast<const char16_t*>(p), n, kKeptChars, &SystemEncode);
@@ -81,31 +92,29 @@ void SetViewText(CCharView& view, HGLOBAL hBlock, UINT format)
         view.SetText(p, lock.GetSize()); // the bytes as they are
         return;
     }
-    const std::string text = format == CF_UNICODETEXT
-                                 ? Cp932FromUnicode(reinterpret_cast<const wchar_t*>(p), lock.GetSize() / sizeof(wchar_t))
-                                 : Cp932FromSystemText(p, lock.GetSize());
-    view.SetText(text.c_str());
+    view.SetText(format == CF_UNICODETEXT
+                     ? Cp932FromUnicode(reinterpret_cast<const wchar_t*>(p), lock.GetSize() / sizeof(wchar_t))
+                     : Cp932FromSystemText(p, lock.GetSize()));
 }
 
-HGLOBAL NewTextBlock(const CString& text, UINT format)
+CStringW UnicodeText(const CTextCursor& text, int nFrom, int nTo)
 {
-    if (format == CF_TEXT) {
-        const size_t cb = static_cast<size_t>(text.GetLength()) + 1;
-        CGlobalBlock block(cb);
-        CGlobalLock lock(block.Get());
-        if (!lock.Get())
-            return nullptr;
-        std::memcpy(lock.Get(), text.GetString(), cb);
-        return block.Detach();
-    }
-    const int cch = ::MultiByteToWideChar(kCp932, 0, text, -1, nullptr, 0);
-    CGlobalBlock block(static_cast<size_t>(cch > 0 ? cch : 1) * sizeof(wchar_t));
+    const std::u16string units = cp932::ToUtf16(text.GetText().GetString(), static_cast<size_t>(nFrom),
+                                                static_cast<size_t>(nTo), text.GetKept(), &SystemDecode);
+    return CStringW(units.begin(), units.end());
+}
+
+HGLOBAL NewTextBlock(const CTextCursor& text, UINT format)
+{
+    const CStringW unicode = format == CF_UNICODETEXT ? UnicodeText(text, 0, text.GetText().GetLength()) : CStringW();
+    const size_t cb = format == CF_UNICODETEXT ? (unicode.size() + 1) * sizeof(wchar_t)
+                                               : static_cast<size_t>(text.GetText().GetLength()) + 1;
+    CGlobalBlock block(cb);
     CGlobalLock lock(block.Get());
     if (!lock.Get())
         return nullptr;
-    auto* out = static_cast<wchar_t*>(lock.Get());
-    out[0] = L'\0';
-    ::MultiByteToWideChar(kCp932, 0, text, -1, out, cch);
+    std::memcpy(lock.Get(), format == CF_UNICODETEXT ? static_cast<const void*>(unicode.c_str()) : text.GetText().GetString(),
+                cb);
     return block.Detach();
 }
 

@@ -35,11 +35,15 @@ TextFormats CopyTextFormats();
 void SetViewText(CCharView& view, HGLOBAL hBlock, UINT format);
 
 // A new block (the caller's) that holds the view's text with its terminator
-// in the format; null when none could be had.
-HGLOBAL NewTextBlock(const CString& text, UINT format);
+// in the format: CF_TEXT its bytes, CF_UNICODETEXT its characters (those
+// kept beside the bytes as themselves); null when none could be had.
+HGLOBAL NewTextBlock(const CTextCursor& text, UINT format);
 
-// Unicode text (n units, or up to its terminator) in code page 932, as far
-// as the view keeps.
-std::string Cp932FromUnicode(const wchar_t* p, size_t n);
+// Unicode text (n units, or up to its terminator) in code page 932, with the
+// characters that code page lacks kept beside it, as far as the view keeps.
+Cp932Text Cp932FromUnicode(const wchar_t* p, size_t n);
+
+// The characters of the text from byte offset nFrom to nTo, in Unicode.
+CStringW UnicodeText(const CTextCursor& text, int nFrom, int nTo);
 
 } // namespace exchange

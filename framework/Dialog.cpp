@@ -2,21 +2,6 @@
 
 #include "WinApp.h"
 
-#include <vector>
-
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
-{
-    HWND hCtrl = pDX->m_pDlgWnd->GetDlgItem(nIDC);
-    if (!pDX->m_bSaveAndValidate) {
-        ::SetWindowTextA(hCtrl, value);
-        return;
-    }
-    const int n = ::GetWindowTextLengthA(hCtrl);
-    std::vector<char> text(static_cast<size_t>(n) + 1, '\0');
-    ::GetWindowTextA(hCtrl, text.data(), n + 1);
-    value = text.data();
-}
-
 INT_PTR CDialog::DoModal()
 {
     HWND hOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;

@@ -10,9 +10,6 @@ public:
     CWnd* m_pDlgWnd;
 };
 
-// Copies the control's text into value (saving) or value into the control.
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
-
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr)

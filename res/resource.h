@@ -6,6 +6,7 @@
 #define IDD_ABOUTBOX            100
 #define IDC_FONTBOX             101
 #define ID_INDICATOR_CODE       102
+#define ID_INDICATOR_UNICODE    103
 #define IDR_MAINFRAME           128
 #define IDD_INPUT               132
 #define IDC_INPUT               1000

@@ -1,8 +1,10 @@
 #include "CharView.h"
 
 #include "../app/MainFrame.h"
+#include "../exchange/ViewText.h"
 #include "../res/resource.h"
 #include "InputDlg.h"
+#include "ShapedGlyph.h"
 #include "StatusText.h"
 
 #include <oleacc.h>
@@ -26,14 +28,11 @@ namespace {
 
 constexpr CLSID kClsidAccPropServices = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
 
-// The cursor's character in Unicode, converted from code page 932 so that it
-// is the character's on any system, and terminated; empty for an empty text.
-void CurrentCharW(const CTextCursor& cursor, wchar_t (&out)[3])
+// The cursor's character in Unicode: kept as itself, or converted from code
+// page 932 so that it is the character's on any system; empty for an empty text.
+CStringW CurrentCharW(const CTextCursor& cursor)
 {
-    const int n = cursor.IsEmpty() ? 0
-                                   : ::MultiByteToWideChar(932, 0, reinterpret_cast<const char*>(cursor.Current()),
-                                                           cursor.CurrentWidth(), out, 2);
-    out[n > 0 ? n : 0] = L'\0';
+    return exchange::UnicodeText(cursor, cursor.GetPos(), cursor.GetPos() + cursor.CurrentWidth());
 }
 
 // The window procedure in front of the framework's, so that the view's text
@@ -55,6 +54,12 @@ LRESULT CALLBACK UnicodeTextProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
 void CCharView::SetText(const char* text, size_t cbText)
 {
     m_cursor.Assign(text, cbText);
+    OnShownCharChanged();
+}
+
+void CCharView::SetText(const Cp932Text& text)
+{
+    m_cursor.Assign(text.bytes.c_str(), text.bytes.size(), text.kept);
     OnShownCharChanged();
 }
 
@@ -85,23 +90,25 @@ void CCharView::AnnounceShownChar()
 {
     // The accessible name is the character: the window's text, in Unicode,
     // and annotated as well where the system keeps annotations.
-    wchar_t name[3];
-    CurrentCharW(m_cursor, name);
-    ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+    const CStringW name = CurrentCharW(m_cursor);
+    ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     if (m_pAccProps) {
         const MSAAPROPID props[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
-        if (!name[0]) {
+        if (name.empty()) {
             m_pAccProps->ClearHwndProps(m_hWnd, OBJID_CLIENT, CHILDID_SELF, props, 2);
         } else {
-            // The description: the position and the code as the panes show them.
+            // The description: the position and the codes as the panes show them.
             char text[64];
             FormatPositionText(text, sizeof text, m_cursor);
             std::strcat(text, "  ");
-            const size_t n = std::strlen(text);
+            size_t n = std::strlen(text);
             FormatCodeText(text + n, sizeof text - n, m_cursor);
+            std::strcat(text, "  ");
+            n = std::strlen(text);
+            FormatUnicodeText(text + n, sizeof text - n, GetCodePoint());
             wchar_t description[64];
             ::MultiByteToWideChar(932, 0, text, -1, description, 64); // ASCII
-            m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name);
+            m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
             m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION, description);
         }
         ::NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
@@ -123,6 +130,14 @@ int CCharView::GetCodeText(char* buffer, size_t cbBuffer) const
 {
     FormatCodeText(buffer, cbBuffer, m_cursor);
     return 1;
+}
+
+char32_t CCharView::GetCodePoint() const
+{
+    if (const char32_t kept = m_cursor.CurrentKept())
+        return kept;
+    const CStringW unit = CurrentCharW(m_cursor); // one unit: code page 932 lies in the BMP
+    return unit.empty() ? 0 : static_cast<char32_t>(unit[0]);
 }
 
 BOOL CCharView::PreCreateWindow(CREATESTRUCTA& cs)
@@ -175,7 +190,7 @@ LOGFONTW CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) cons
 {
     LOGFONTW lf{};
     lf.lfHeight = cy; // positive: the character cell is the window's height
-    lf.lfWidth = cursor.CurrentWidth() == 2 ? cx / 2 : cx;
+    lf.lfWidth = cursor.CurrentIsWide() ? cx / 2 : cx;
     lf.lfCharSet = SHIFTJIS_CHARSET;
     lf.lfPitchAndFamily = FF_MODERN | DEFAULT_PITCH;
     if (const CMainFrame* pFrame = static_cast<const CMainFrame*>(AfxGetMainWnd())) {
@@ -193,14 +208,17 @@ namespace {
 
 // The cursor's character at the context's origin, in the user's window text
 // colour with no cell box of its own (the erased background shows around
-// the strokes).
-void DrawGlyph(HDC hDC, const CTextCursor& cursor)
+// the strokes). One that code page 932 lacks is shaped in the font (its
+// shaping cache pCache).
+void DrawGlyph(HDC hDC, const CTextCursor& cursor, SCRIPT_CACHE* pCache)
 {
     ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
     ::SetBkMode(hDC, TRANSPARENT);
-    wchar_t glyph[3];
-    CurrentCharW(cursor, glyph);
-    ::TextOutW(hDC, 0, 0, glyph, static_cast<int>(std::wcslen(glyph)));
+    const CStringW glyph = CurrentCharW(cursor);
+    if (cursor.CurrentKept())
+        DrawShaped(hDC, glyph.c_str(), static_cast<int>(glyph.size()), pCache);
+    else
+        ::TextOutW(hDC, 0, 0, glyph.c_str(), static_cast<int>(glyph.size()));
 }
 
 } // namespace
@@ -215,11 +233,12 @@ void CCharView::OnPaint()
     GetWindowRect(&rc);
     POINT corners[2] = {{rc.left, rc.top}, {rc.right, rc.bottom}};
     dc.DPtoLP(corners, 2);
-    HFONT hFont = m_fonts.Get(GlyphFont(corners[1].x - corners[0].x, corners[1].y - corners[0].y));
+    SCRIPT_CACHE* pCache = nullptr;
+    HFONT hFont = m_fonts.Get(GlyphFont(corners[1].x - corners[0].x, corners[1].y - corners[0].y), &pCache);
     if (!hFont)
         return;
     CSelectObject select(dc, hFont);
-    DrawGlyph(dc, m_cursor);
+    DrawGlyph(dc, m_cursor, pCache);
     m_bWarmPending = true;
 }
 
@@ -240,11 +259,12 @@ bool CCharView::WarmNeighbourGlyphs()
         CTextCursor neighbour = m_cursor;
         if (!(forward ? neighbour.StepForward() : neighbour.StepBack()))
             continue;
-        HFONT hFont = m_fonts.Get(GlyphFontFor(neighbour, rc.right - rc.left, rc.bottom - rc.top));
+        SCRIPT_CACHE* pCache = nullptr;
+        HFONT hFont = m_fonts.Get(GlyphFontFor(neighbour, rc.right - rc.left, rc.bottom - rc.top), &pCache);
         if (!hFont)
             continue;
         CSelectObject select(dc, hFont);
-        DrawGlyph(dc, neighbour);
+        DrawGlyph(dc, neighbour, pCache);
     }
     return true;
 }
@@ -259,5 +279,5 @@ void CCharView::OnInputText()
 {
     CInputDlg dlg;
     if (dlg.DoModal() == IDOK)
-        SetText(dlg.m_strInput);
+        SetText(dlg.m_input);
 }

@@ -13,6 +13,9 @@ public:
     // Replaces the text (null empties it) and shows its first character;
     // reads at most cbText bytes of it.
     void SetText(const char* text, size_t cbText = static_cast<size_t>(-1));
+    // The same for a text from a Unicode source, with the characters that code
+    // page 932 lacks kept beside its '?' bytes.
+    void SetText(const Cp932Text& text);
     void NextChar();
     void PrevChar();
 
@@ -25,6 +28,9 @@ public:
 
     // The character-code pane's text for the current character; returns 1.
     int GetCodeText(char* buffer, size_t cbBuffer) const;
+    // The current character's Unicode code point (kept, or as code page 932
+    // maps it); 0 for an empty text.
+    char32_t GetCodePoint() const;
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 

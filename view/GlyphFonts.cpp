@@ -3,11 +3,14 @@
 #include <cstring>
 #include <cwchar>
 
-HFONT CGlyphFonts::Get(const LOGFONTW& lf)
+HFONT CGlyphFonts::Get(const LOGFONTW& lf, SCRIPT_CACHE** ppCache)
 {
     for (int i = 0; i < m_nFonts; ++i) {
-        if (std::memcmp(&m_logFonts[i], &lf, sizeof lf) == 0)
+        if (std::memcmp(&m_logFonts[i], &lf, sizeof lf) == 0) {
+            if (ppCache)
+                *ppCache = &m_caches[i];
             return m_fonts[i];
+        }
     }
     // Another size or face: the fonts of the last one are of no more use.
     if (m_nFonts == kMaxFonts ||
@@ -17,12 +20,16 @@ HFONT CGlyphFonts::Get(const LOGFONTW& lf)
     if (!m_fonts[m_nFonts].CreateFontIndirect(&lf))
         return nullptr;
     m_logFonts[m_nFonts] = lf;
+    if (ppCache)
+        *ppCache = &m_caches[m_nFonts];
     return m_fonts[m_nFonts++];
 }
 
 void CGlyphFonts::Release()
 {
-    for (int i = 0; i < m_nFonts; ++i)
+    for (int i = 0; i < m_nFonts; ++i) {
+        ::ScriptFreeCache(&m_caches[i]);
         m_fonts[i].DeleteObject();
+    }
     m_nFonts = 0;
 }

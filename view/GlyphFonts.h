@@ -1,16 +1,25 @@
 // The fonts the glyph is drawn in, each created once and kept while the
 // view's height and face stay. Windows keeps rasterized glyphs per realized
 // font object: so the idle-time warming and the paint that follows it must
-// draw with the very same font, and a step then creates none.
+// draw with the very same font, and a step then creates none. Each font has
+// its shaping cache (what Uniscribe read of the face), kept as long.
 #pragma once
 #include "../framework/Gdi.h"
+
+#include <usp10.h>
 
 #include <array>
 
 class CGlyphFonts {
 public:
+    CGlyphFonts() = default;
+    CGlyphFonts(const CGlyphFonts&) = delete;
+    CGlyphFonts& operator=(const CGlyphFonts&) = delete;
+    ~CGlyphFonts() { Release(); }
+
     // The font for lf, created on first use; null when none can be created.
-    HFONT Get(const LOGFONTW& lf);
+    // ppCache (if given) receives its shaping cache.
+    HFONT Get(const LOGFONTW& lf, SCRIPT_CACHE** ppCache = nullptr);
 
 private:
     // One character width or the other, bold or not, italic or not.
@@ -19,5 +28,6 @@ private:
 
     std::array<LOGFONTW, kMaxFonts> m_logFonts{};
     std::array<CFont, kMaxFonts> m_fonts;
+    std::array<SCRIPT_CACHE, kMaxFonts> m_caches{};
     int m_nFonts = 0;
 };

@@ -25,6 +25,16 @@ public:
         Put("0123456789abcdef"[b & 0xF]);
         return *this;
     }
+    // Upper-case hex digits, at least four.
+    CPaneText& CodePoint(char32_t code)
+    {
+        int k = 8;
+        while (k > 4 && (code >> (4 * (k - 1))) == 0)
+            --k;
+        while (k--)
+            Put("0123456789ABCDEF"[(code >> (4 * k)) & 0xF]);
+        return *this;
+    }
     // Decimal, right-aligned in three places at least.
     CPaneText& Number(unsigned n)
     {
@@ -61,11 +71,22 @@ void FormatCodeText(char* buffer, size_t size, const CTextCursor& text)
     out << "SJIS :";
     if (text.IsEmpty())
         return;
+    if (text.CurrentKept()) {
+        out << " ----";
+        return;
+    }
     const unsigned char* p = text.Current();
     out << " 0x";
     out.Hex(p[0]);
     if (text.CurrentWidth() == 2)
         out.Hex(p[1]);
+}
+
+void FormatUnicodeText(char* buffer, size_t size, char32_t code)
+{
+    CPaneText out(buffer, size);
+    if (code)
+        (out << "U+").CodePoint(code);
 }
 
 void FormatPositionText(char* buffer, size_t size, const CTextCursor& text)

@@ -2,10 +2,12 @@
 
 #include "Mbcs.h"
 
-void CTextCursor::Assign(const char* text, size_t cbText)
+void CTextCursor::Assign(const char* text, size_t cbText, const KeptChars& kept)
 {
     m_strText.Empty();
+    m_kept.clear();
     if (text) {
+        auto nextKept = kept.begin();
         char* out = m_strText.GetBuffer(kMaxTextBytes + 1);
         int i = 0;
         for (size_t n = 0; n < cbText && text[n] && i < kMaxTextBytes; ++n) {
@@ -19,6 +21,11 @@ void CTextCursor::Assign(const char* text, size_t cbText)
                     break;
                 out[i++] = c;
                 ++n;
+            } else if (c == '?') {
+                while (nextKept != kept.end() && nextKept->offset < n)
+                    ++nextKept;
+                if (nextKept != kept.end() && nextKept->offset == n)
+                    m_kept.push_back(KeptChar{static_cast<size_t>(i), nextKept->code});
             }
             out[i++] = text[n];
         }

@@ -2,6 +2,7 @@
 // the view holds one and repaints after every change.
 #pragma once
 #include "../framework/String.h"
+#include "KeptChars.h"
 
 #include <cstddef>
 
@@ -15,8 +16,9 @@ public:
     // stand as characters, the text is cut at the limit, and the cursor goes to
     // the first character. Reads text up to its terminator, or at most cbText
     // bytes of it (a block another program filled may lack the terminator),
-    // and never further than the kept text needs.
-    void Assign(const char* text, size_t cbText = static_cast<size_t>(-1));
+    // and never further than the kept text needs. Kept characters (by their
+    // offsets in text) stay with their '?' where it is kept.
+    void Assign(const char* text, size_t cbText = static_cast<size_t>(-1), const KeptChars& kept = {});
 
     // Steps over one character; false (and nothing changes) at the ends.
     bool StepForward();
@@ -30,6 +32,17 @@ public:
     int GetIndex() const { return m_nIndex; }
     int GetPos() const { return m_nPos; }
     bool IsEmpty() const { return m_strText.IsEmpty(); }
+    const KeptChars& GetKept() const { return m_kept; }
+    // The current character where code page 932 lacks it (its '?' stands
+    // for it); 0 for any other.
+    char32_t CurrentKept() const { return KeptAt(m_kept, static_cast<size_t>(m_nPos)); }
+    // Whether the current character fills a full-width cell: a double-byte
+    // one, or a kept one of the East Asian wide ranges.
+    bool CurrentIsWide() const
+    {
+        const char32_t kept = CurrentKept();
+        return kept ? IsWideChar(kept) : CurrentWidth() == 2;
+    }
     // Width in bytes (1 or 2) of the current character; 0 for an empty text.
     int CurrentWidth() const;
     // The bytes of the current character (valid while the text is not empty).
@@ -47,4 +60,5 @@ protected:
     // back need not walk from the start. An offset, so a copy stays sound.
     int m_nPrevHint = -1;
     CString m_strText;
+    KeptChars m_kept; // the characters its '?' bytes stand for
 };

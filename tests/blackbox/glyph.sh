@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A text typed into the input dialog is shown one character at a time, the
-# glyph filling the view; SPACE and SHIFT+SPACE step; closing ends the process.
+# glyph filling the view; SPACE and SHIFT+SPACE step; a character beyond
+# Shift-JIS is drawn too; closing ends the process.
 source "$(dirname "$0")/lib.sh"
 
 start_app
@@ -30,6 +31,21 @@ xdotool key shift+space
 sleep 0.3
 shot back
 [ "$(differ first back)" -lt 50 ] || fail "SHIFT+SPACE did not return to the first character"
+
+# A character that Shift-JIS lacks is drawn as itself in the same face, filling
+# the view: 𠮟 (U+20B9F) much like 叱 beside it, not as '?' or a missing glyph.
+probe clip-set-unicode "$(u16 叱𠮟)"
+probe command 0xE125  # Paste
+sleep 0.5
+shot shitsu
+xdotool key space
+sleep 0.5
+shot shikaru
+d=$(glyph_diff shitsu shikaru)
+read -r W H _ _ < <(ink shikaru)
+echo "ink of 𠮟 ${W}x${H}, $d of 4096 pixels unlike 叱"
+[ "$d" -lt 1000 ] || fail "𠮟 is not drawn as the face has it (see $OUT)"
+[ $((W * 10)) -ge $((VW * 6)) ] && [ $((H * 10)) -ge $((VH * 5)) ] || fail "𠮟 does not fill the view"
 
 # Left alone, the program waits: no timer, no busy loop.
 before=$(cpu_ticks)

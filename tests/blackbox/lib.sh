@@ -78,6 +78,18 @@ ink() {
     convert "$OUT/$1.png" -bordercolor white -border 1 -fuzz 20% -trim -format '%w %h %X %Y\n' info: 2>/dev/null
 }
 
+# glyph_diff A B: the pixels (of 64 x 64) in which the ink of two shots differs
+# once both are trimmed to their ink and brought to one size.
+glyph_diff() {
+    local a d
+    for a in "$1" "$2"; do
+        convert "$OUT/$a.png" -bordercolor white -border 1 -fuzz 20% -trim +repage -resize '64x64!' \
+            -threshold 50% "$OUT/$a-ink.png"
+    done
+    d=$(compare -metric AE "$OUT/$1-ink.png" "$OUT/$2-ink.png" null: 2>&1 || true)
+    echo "${d%% *}"
+}
+
 # differ A B: the number of pixels that differ between two shots.
 differ() { compare -metric AE -fuzz 10% "$OUT/$1.png" "$OUT/$2.png" null: 2>&1 || true; }
 
@@ -124,6 +136,8 @@ cliptool() { wine "$CLIPTOOL" "$@" </dev/null 2>/dev/null; }
 # code pane shows that Shift-JIS code.
 pos_is() { [ "$(probe status 1)" = "$(sjis "$1")" ]; }
 code_is() { [ "$(probe status 2)" = "$(sjis "SJIS : 0x$1")" ]; }
+# unicode_is HEX: the Unicode pane shows U+HEX.
+unicode_is() { [ "$(probe status 3)" = "$(sjis "U+$1")" ]; }
 
 # log NAME: what a background cliptool wrote to $OUT/NAME.log.
 log() { tr -d '\r' < "$OUT/$1.log"; }

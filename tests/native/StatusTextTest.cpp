@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -68,4 +70,23 @@ TEST(StatusText, LongestTextsFitAndSmallBuffersStayTerminated)
     EXPECT_EQ(std::string(small), "SJIS : ");
     FormatPositionText(small, sizeof small, c);
     EXPECT_EQ(std::string(small), "  1 /  ");
+}
+
+TEST(StatusText, KeptCharactersHaveNoShiftJisCode)
+{
+    CTextCursor c;
+    c.Assign("?", 1, KeptChars{{0, 0x20BB7}});
+    EXPECT_EQ(Code(c), "SJIS : ----");
+    c.Assign("?");
+    EXPECT_EQ(Code(c), "SJIS : 0x3f");
+}
+
+TEST(StatusText, EveryCharacterHasAUnicodeCode)
+{
+    char buffer[16];
+    for (const auto& [code, text] : std::vector<std::pair<char32_t, std::string>>{
+             {0x5927, "U+5927"}, {0x20BB7, "U+20BB7"}, {0x41, "U+0041"}, {0x10FFFF, "U+10FFFF"}, {0, ""}}) {
+        FormatUnicodeText(buffer, sizeof buffer, code);
+        EXPECT_EQ(std::string(buffer), text);
+    }
 }

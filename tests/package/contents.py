@@ -12,7 +12,7 @@ import tempfile
 import zipfile
 
 SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "gdi32.dll", "imm32.dll", "kernel32.dll", "msvcrt.dll", "ole32.dll",
-               "oleaut32.dll", "shell32.dll", "user32.dll"}
+               "oleaut32.dll", "shell32.dll", "user32.dll", "usp10.dll"}
 MAX_EXE_BYTES = 256 * 1024
 
 

@@ -197,10 +197,11 @@ TEST_F(FrameTest, ToolbarButtonSendsItsCommand)
 TEST_F(FrameTest, StatusPanesHaveTheWidthOfTheirTemplates)
 {
     CStatusBar& bar = frame->m_wndStatusBar;
-    ASSERT_EQ(bar.GetCount(), 3);
+    ASSERT_EQ(bar.GetCount(), 4);
     EXPECT_EQ(bar.GetItemID(0), static_cast<UINT>(ID_SEPARATOR));
     EXPECT_EQ(bar.GetItemID(1), static_cast<UINT>(ID_INDICATOR_POS));
     EXPECT_EQ(bar.GetItemID(2), static_cast<UINT>(ID_INDICATOR_CODE));
+    EXPECT_EQ(bar.GetItemID(3), static_cast<UINT>(ID_INDICATOR_UNICODE));
 
     // Measured in the system's status font, not through the bar's own font.
     NONCLIENTMETRICSA ncm{};
@@ -216,11 +217,13 @@ TEST_F(FrameTest, StatusPanesHaveTheWidthOfTheirTemplates)
     };
     const int posWidth = extent("000 / 000");
     const int codeWidth = extent("SJIS : 0XXXXX");
+    const int unicodeWidth = extent("U+0XXXXX");
     ::SelectObject(hdc, old);
     ::DeleteDC(hdc);
     ::DeleteObject(hFont);
     EXPECT_EQ(bar.GetPaneWidth(1), posWidth);
     EXPECT_EQ(bar.GetPaneWidth(2), codeWidth);
+    EXPECT_EQ(bar.GetPaneWidth(3), unicodeWidth);
 
     RECT pos, code, whole;
     bar.SendMessage(SB_GETRECT, 1, reinterpret_cast<LPARAM>(&pos));
