@@ -26,6 +26,9 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    // Before the accelerators: the font box keeps its own keys, and the wheel
+    // over the view steps whatever has the focus.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     int OnCreate(LPCREATESTRUCTA lpcs);
@@ -65,4 +68,8 @@ private:
     void PassToNextViewer(UINT message, WPARAM wParam, LPARAM lParam) const;
     // The toolbar with the font box and the status bar with its panes, docked.
     BOOL CreateBars();
+    // A key the focused font box uses to choose a face.
+    bool IsFontBoxKey(const MSG& msg) const;
+    // A wheel message for the view: the pointer is over it.
+    bool IsWheelOverView(const MSG& msg) const;
 };
