@@ -26,8 +26,8 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
-    // Before the accelerators: the font box keeps its own keys, and the wheel
-    // over the view steps whatever has the focus.
+    // Before the accelerators: the font box keeps its own keys, Esc leaves
+    // full screen, and the wheel over the view steps whatever has the focus.
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
@@ -45,6 +45,8 @@ protected:
     void OnDrawClipboard();
     void OnViewTopmost();
     void OnUpdateViewTopmost(CCmdUI* pCmdUI);
+    void OnViewFullScreen();
+    void OnUpdateViewFullScreen(CCmdUI* pCmdUI);
     void OnFontBold();
     void OnUpdateFontBold(CCmdUI* pCmdUI);
     void OnFontItalic();

@@ -7,6 +7,10 @@ BOOL CMainFrame::PreTranslateMessage(MSG* pMsg)
         m_wndView.SendMessage(pMsg->message, pMsg->wParam, pMsg->lParam);
         return TRUE;
     }
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && IsFullScreen()) {
+        LeaveFullScreen();
+        return TRUE;
+    }
     if (IsFontBoxKey(*pMsg))
         return FALSE;
     return CFrameWnd::PreTranslateMessage(pMsg);

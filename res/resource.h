@@ -20,5 +20,6 @@
 #define ID_INPUT_TEXT           32781
 #define ID_FIRST_CHAR           32782
 #define ID_LAST_CHAR            32783
+#define ID_VIEW_FULLSCREEN      32784
 
 #define ID_INDICATOR_POS        0xEF14
