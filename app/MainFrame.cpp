@@ -19,6 +19,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_DRAWCLIPBOARD()
     ON_COMMAND(ID_VIEW_TOPMOST, OnViewTopmost)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOPMOST, OnUpdateViewTopmost)
+    ON_COMMAND(ID_VIEW_FULLSCREEN, OnViewFullScreen)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_FULLSCREEN, OnUpdateViewFullScreen)
     ON_COMMAND(ID_FONT_BOLD, OnFontBold)
     ON_UPDATE_COMMAND_UI(ID_FONT_BOLD, OnUpdateFontBold)
     ON_COMMAND(ID_FONT_ITALIC, OnFontItalic)
@@ -92,6 +94,7 @@ void CMainFrame::OnDestroy()
     }
     if (m_nFlags & FLAG_CLIPWATCH)
         LeaveClipboardChain();
+    LeaveFullScreen(false); // the placement saved is the window's own
     settings::SaveSettings(theApp, *this, m_nFlags, m_wndToolBar.m_wndFontBox);
     CFrameWnd::OnDestroy();
 }
@@ -117,6 +120,19 @@ void CMainFrame::OnViewTopmost()
 void CMainFrame::OnUpdateViewTopmost(CCmdUI* pCmdUI)
 {
     pCmdUI->SetCheck((m_nFlags & FLAG_TOPMOST) != 0);
+}
+
+void CMainFrame::OnViewFullScreen()
+{
+    if (IsFullScreen())
+        LeaveFullScreen();
+    else
+        EnterFullScreen();
+}
+
+void CMainFrame::OnUpdateViewFullScreen(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(IsFullScreen());
 }
 
 void CMainFrame::OnFontBold()

@@ -26,6 +26,9 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    // Before the accelerators: the font box keeps its own keys, Esc leaves
+    // full screen, and the wheel over the view steps whatever has the focus.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     int OnCreate(LPCREATESTRUCTA lpcs);
@@ -42,6 +45,8 @@ protected:
     void OnDrawClipboard();
     void OnViewTopmost();
     void OnUpdateViewTopmost(CCmdUI* pCmdUI);
+    void OnViewFullScreen();
+    void OnUpdateViewFullScreen(CCmdUI* pCmdUI);
     void OnFontBold();
     void OnUpdateFontBold(CCmdUI* pCmdUI);
     void OnFontItalic();
@@ -66,4 +71,8 @@ private:
     void PassToNextViewer(UINT message, WPARAM wParam, LPARAM lParam) const;
     // The toolbar with the font box and the status bar with its panes, docked.
     BOOL CreateBars();
+    // A key the focused font box uses to choose a face.
+    bool IsFontBoxKey(const MSG& msg) const;
+    // A wheel message for the view: the pointer is over it.
+    bool IsWheelOverView(const MSG& msg) const;
 };

@@ -1,8 +1,10 @@
 #include "ViewerApp.h"
 
+#include "../exchange/ViewText.h"
 #include "../res/resource.h"
 #include "../settings/Settings.h"
 #include "AboutDlg.h"
+#include "CommandLine.h"
 #include "MainFrame.h"
 
 #include <shellapi.h>
@@ -28,6 +30,11 @@ BOOL CViewerApp::InitInstance()
 
     settings::RestorePlacement(*this, *pFrame);
     pFrame->FillFontBox();
+    // A text given on the command line is shown from the start, taken in
+    // Unicode as typed text is.
+    const cmdline::Span text = cmdline::TextArgument(m_pszCommandLine);
+    if (text.first != text.last)
+        pFrame->m_wndView.SetText(exchange::Cp932FromUnicode(text.first, static_cast<size_t>(text.last - text.first)));
     pFrame->ShowWindow(SW_SHOW);
     pFrame->UpdateWindow();
     return TRUE;

@@ -45,6 +45,15 @@ public:
     // The DPI the frame and its docked bars are drawn for: its screen's.
     int GetDpi() const { return m_nDpi; }
 
+    // Full screen: the frame alone covers the monitor it is on, without
+    // caption, border, menu or bars, its pane filling it. Leaving gives back
+    // the window as it was: placement, styles, menu and the bars then shown;
+    // without bShow the window stays hidden (a window being destroyed), with
+    // its normal placement back for whoever reads it.
+    bool IsFullScreen() const { return m_fullScreen.bOn; }
+    void EnterFullScreen();
+    void LeaveFullScreen(bool bShow = true);
+
     // The message pane: a command's prompt, the idle text, or a text.
     void SetMessageText(UINT nID);
     void SetMessageText(const char* lpszText);
@@ -71,4 +80,12 @@ private:
     std::vector<CControlBar*> m_listControlBars;
     DWORD m_dwDockStyle = 0;
     int m_nDpi = 96;
+    // What full screen took away, to give back.
+    struct FullScreenState {
+        bool bOn = false;
+        WINDOWPLACEMENT placement{};
+        LONG_PTR style = 0, exStyle = 0, paneExStyle = 0;
+        HMENU hMenu = nullptr;
+        std::vector<CControlBar*> hiddenBars;
+    } m_fullScreen;
 };

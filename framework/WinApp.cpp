@@ -150,6 +150,7 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     if (!pApp)
         return -1;
     pApp->m_hInstance = hInstance;
+    pApp->m_pszCommandLine = ::GetCommandLineW();
     if (!pApp->m_pszAppName && pApp->m_strAppName.LoadString(AFX_IDS_APP_TITLE))
         pApp->m_pszAppName = pApp->m_strAppName;
     if (!pApp->InitInstance()) {

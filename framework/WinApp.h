@@ -17,6 +17,9 @@ public:
     // The initialisation file, a heap string (malloc'd) owned here; wide, so
     // that it is found in a folder named in any language.
     const wchar_t* m_pszProfileName = nullptr;
+    // The command line the program was started with, whole and in Unicode
+    // (AfxWinMain sets it); null where no start passed one (an in-process host).
+    const wchar_t* m_pszCommandLine = nullptr;
 
     virtual BOOL InitInstance() { return TRUE; }
     virtual int ExitInstance();

@@ -19,5 +19,8 @@
 #define ID_PREV_CHAR            32779
 #define ID_NEXT_CHAR            32780
 #define ID_INPUT_TEXT           32781
+#define ID_FIRST_CHAR           32782
+#define ID_LAST_CHAR            32783
+#define ID_VIEW_FULLSCREEN      32784
 
 #define ID_INDICATOR_POS        0xEF14

@@ -21,7 +21,13 @@ BEGIN_MESSAGE_MAP(CCharView, CWnd)
     ON_UPDATE_COMMAND_UI(ID_PREV_CHAR, OnUpdatePrevChar)
     ON_COMMAND(ID_NEXT_CHAR, NextChar)
     ON_UPDATE_COMMAND_UI(ID_NEXT_CHAR, OnUpdateNextChar)
+    ON_COMMAND(ID_FIRST_CHAR, FirstChar)
+    ON_UPDATE_COMMAND_UI(ID_FIRST_CHAR, OnUpdatePrevChar)
+    ON_COMMAND(ID_LAST_CHAR, LastChar)
+    ON_UPDATE_COMMAND_UI(ID_LAST_CHAR, OnUpdateNextChar)
     ON_COMMAND(ID_INPUT_TEXT, OnInputText)
+    ON_MESSAGE(WM_MOUSEWHEEL, OnMouseWheel)
+    ON_MESSAGE(WM_MOUSEHWHEEL, OnMouseHWheel)
 END_MESSAGE_MAP()
 
 namespace {
@@ -63,16 +69,42 @@ void CCharView::SetText(const Cp932Text& text)
     OnShownCharChanged();
 }
 
+void CCharView::Move(bool moved)
+{
+    if (moved)
+        OnShownCharChanged();
+}
+
 void CCharView::NextChar()
 {
-    if (m_cursor.StepForward())
-        OnShownCharChanged();
+    Move(m_cursor.StepForward());
 }
 
 void CCharView::PrevChar()
 {
-    if (m_cursor.StepBack())
-        OnShownCharChanged();
+    Move(m_cursor.StepBack());
+}
+
+void CCharView::FirstChar()
+{
+    Move(m_cursor.StepToFirst());
+}
+
+void CCharView::LastChar()
+{
+    Move(m_cursor.StepToLast());
+}
+
+LRESULT CCharView::OnMouseWheel(WPARAM wParam, LPARAM)
+{
+    Move(m_cursor.StepBy(-m_wheel.Add(GET_WHEEL_DELTA_WPARAM(wParam))));
+    return 0;
+}
+
+LRESULT CCharView::OnMouseHWheel(WPARAM wParam, LPARAM)
+{
+    Move(m_cursor.StepBy(m_tilt.Add(GET_WHEEL_DELTA_WPARAM(wParam))));
+    return 0;
 }
 
 void CCharView::OnShownCharChanged()

@@ -5,6 +5,7 @@
 #include "../framework/Framework.h"
 #include "GlyphFonts.h"
 #include "TextCursor.h"
+#include "WheelNotches.h"
 
 struct IAccPropServices;
 
@@ -18,6 +19,8 @@ public:
     void SetText(const Cp932Text& text);
     void NextChar();
     void PrevChar();
+    void FirstChar();
+    void LastChar();
 
     // The text and the cursor, read-only: every change goes through the
     // calls above, which repaint.
@@ -52,10 +55,15 @@ protected:
     void OnUpdateNextChar(CCmdUI* pCmdUI);
     void OnUpdatePrevChar(CCmdUI* pCmdUI);
     void OnInputText();
+    // A notch towards the user steps forward; a tilt steps the way it leans.
+    LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMouseHWheel(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // After a step of the cursor: shows the new character if it moved.
+    void Move(bool moved);
     // Every change of the shown character ends here: the view repaints, the
     // frame's panes follow, and what a screen reader says of it.
     void OnShownCharChanged();
@@ -72,4 +80,5 @@ private:
 
     CTextDropTarget m_dropTarget; // text dropped on the view
     CTextCursor m_cursor;
+    CWheelNotches m_wheel, m_tilt;
 };

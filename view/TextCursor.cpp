@@ -81,3 +81,29 @@ bool CTextCursor::StepBack()
     --m_nIndex;
     return true;
 }
+
+bool CTextCursor::StepToFirst()
+{
+    if (m_nPos == 0)
+        return false;
+    m_nPos = 0;
+    m_nIndex = 0;
+    m_nPrevHint = -1;
+    return true;
+}
+
+bool CTextCursor::StepToLast()
+{
+    // Walked, so that the hint for the steps back is what stepping leaves.
+    return StepBy(m_nCount);
+}
+
+bool CTextCursor::StepBy(int n)
+{
+    bool moved = false;
+    for (; n > 0 && StepForward(); --n)
+        moved = true;
+    for (; n < 0 && StepBack(); ++n)
+        moved = true;
+    return moved;
+}

@@ -23,6 +23,13 @@ public:
     // Steps over one character; false (and nothing changes) at the ends.
     bool StepForward();
     bool StepBack();
+    // Goes to the first or the last character; false (and nothing changes)
+    // where the cursor is there already.
+    bool StepToFirst();
+    bool StepToLast();
+    // Steps over n characters, forward for n > 0, back for n < 0, stopping at
+    // the ends; false when the cursor did not move.
+    bool StepBy(int n);
 
     bool HasNext() const;       // a character follows the current one
     bool HasPrev() const { return m_nPos != 0; }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What a person reads, on a Japanese system and on an English one (code page
 # 1252, its own prefix), read from outside in Unicode: the texts in the
-# interface's language, the font box's faces, typed Japanese text, and the
-# settings file of a copy in a folder named in Japanese.
+# interface's language, the font box's faces, Japanese text on the command
+# line (Wine quotes it for its blank) and typed, and the settings file of a copy in a folder
+# named in Japanese.
 source "$(dirname "$0")/lib.sh"
 export PROBE_EXE=   # the copy below runs from another folder
 
@@ -18,12 +19,13 @@ check_interface() {   # READY NEXT_PROMPT NEXT_TIP DIALOG_TITLE
     mkdir -p "$dir"
     cp "$APPDIR/quelvan.exe" "$dir/"
     printf '[settings]\r\nflags=2\r\n' > "$dir/quelvan.ini"
-    (cd "$dir" && exec wine quelvan.exe </dev/null >/dev/null 2>&1) &
+    (cd "$dir" && exec wine quelvan.exe '読 む' </dev/null >/dev/null 2>&1) &
     APP_PID=$!
     until_ok windows_open || fail "$LANG: the copy in 日本語 did not start"
     sleep 0.5
     [ $((0x$(probe exstyle) & 8)) = 8 ] || fail "$LANG: the copy in 日本語 did not read its settings (not on top)"
     expect title "$(probe title-unicode)" quelvan
+    pos_is '  1 /   3' && code_is 93c7 || fail "$LANG: the command line's text gave $(probe status 1)"
     expect "message pane" "$(probe status-unicode 0)" "$1"
 
     # The next-character button's prompt and tooltip.

@@ -61,6 +61,25 @@ xdotool key Escape
 until_ok dialog_closed || fail "Escape did not close the input dialog"
 [ "$(probe status 1)" = "$(sjis '  3 /   3')" ] || fail "a cancelled dialog changed the text"
 
+# The arrows, Home and End step as SPACE does; so does the wheel over the view.
+step() { xdotool "$@"; sleep 0.2; }
+for s in 'key Home 1' 'key Right 2' 'key Right 3' 'key Left 2' 'key End 3' 'key Home 1' 'click 5 2' 'click 4 1'; do
+    set -- $s
+    step "$1" "$2"
+    pos_is "  $3 /   3" || fail "$2 showed $(probe status 1), not character $3"
+done
+# With the focus in the font box its keys choose a face; the wheel over the view still steps.
+rect B fontbox-rect
+xdotool mousemove $((B_X + B_W / 2)) $((B_Y + 10)) click 1 sleep 0.5 key Escape
+for s in 'Right 1' 'Home 0' 'Down 1'; do
+    set -- $s
+    step key "$1"
+    [ "$(probe fontbox-sel)" = "$2" ] && pos_is '  1 /   3' || fail "$1 in the font box: face $(probe fontbox-sel)"
+done
+probe fontbox-wheel -120 $((VX + VW / 2)) $((VY + VH / 2))
+sleep 0.2
+pos_is '  2 /   3' && [ "$(probe fontbox-sel)" = 1 ] || fail "the wheel over the view, sent to the focused font box"
+
 # About, from the Help menu: modal, centred over the main window, closed by Enter.
 xdotool key alt+h a
 until_ok dialog_open || fail "Help ▸ A did not open the About box"

@@ -37,8 +37,9 @@ windows_open() { [ "$(probe count)" -ge "${1:-1}" ]; }
 dialog_open() { [ "$(probe dialog)" != none ]; }
 dialog_closed() { [ "$(probe dialog)" = none ]; }
 
+# start_app [ARGS...]: starts the program (with ARGS on its command line).
 start_app() {
-    (cd "$APPDIR" && exec wine quelvan.exe </dev/null >/dev/null 2>&1) &
+    (cd "$APPDIR" && exec wine quelvan.exe "$@" </dev/null >/dev/null 2>&1) &
     APP_PID=$!
     until_ok windows_open || fail "no main window appeared"
     sleep 0.3

@@ -195,6 +195,30 @@ TEST(Stepping, HintKeepsTheLastDoubleByteCharacterPassed)
     EXPECT_EQ(back, (std::vector<int>{6, 5, 3, 1, 0}));
 }
 
+TEST(Stepping, ToTheEndsAndByACount)
+{
+    Cursor c;
+    c.Assign("a\x82\xA0" "b\x82\xA2"); // starts at 0, 1, 3, 4
+    EXPECT_FALSE(c.StepToFirst());
+    EXPECT_TRUE(c.StepToLast());
+    EXPECT_EQ(c.GetPos(), 4);
+    EXPECT_EQ(c.GetIndex(), 3);
+    EXPECT_FALSE(c.StepToLast());
+    EXPECT_TRUE(c.StepBack());
+    EXPECT_EQ(c.GetPos(), 3);
+    EXPECT_TRUE(c.StepBy(-5));
+    EXPECT_EQ(c.GetPos(), 0);
+    EXPECT_TRUE(c.StepBy(2));
+    EXPECT_EQ(c.GetPos(), 3);
+    EXPECT_FALSE(c.StepBy(0));
+    EXPECT_TRUE(c.StepToFirst());
+    EXPECT_EQ(c.GetIndex(), 0);
+    EXPECT_TRUE(c.StepForward());
+    EXPECT_EQ(c.GetPos(), 1);
+    c.Assign("");
+    EXPECT_FALSE(c.StepToLast() || c.StepToFirst() || c.StepBy(3) || c.StepBy(-3));
+}
+
 TEST(Stepping, HalfWidthKatakanaIsOneByte)
 {
     Cursor c;

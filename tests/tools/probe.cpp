@@ -25,6 +25,8 @@
 //   probe clip-get-unicode
 //   probe exstyle                the main window's extended style, in hex
 //   probe fontbox-sel            the font box's selected position (-1 for none)
+//   probe fontbox-wheel D X Y    posts a wheel turn of D at screen point X Y to the font box's
+//                                combo box, as Windows sends the wheel to the focus
 //   probe show N                 ShowWindow(main window, N)
 //   probe faces                  the faces the font box should list, from the system's own enumeration
 //                                (UTF-16LE hex, one a line); probe fontbox-faces: what it lists
@@ -523,6 +525,10 @@ int main(int argc, char** argv)
     } else if (cmd == "fontbox-sel") {
         HWND hBox = FindProgramWindow(hFrame, WC_COMBOBOXEXA, 101);
         std::printf("%d\n", static_cast<int>(::SendMessageA(hBox, CB_GETCURSEL, 0, 0)));
+    } else if (cmd == "fontbox-wheel" && argc > 4) {
+        HWND hBox = FindProgramWindow(hFrame, WC_COMBOBOXEXA, 101);
+        ::PostMessageA(reinterpret_cast<HWND>(::SendMessageA(hBox, CBEM_GETCOMBOCONTROL, 0, 0)), WM_MOUSEWHEEL,
+                       MAKEWPARAM(0, std::atoi(argv[2])), MAKELPARAM(std::atoi(argv[3]), std::atoi(argv[4])));
     } else if (cmd == "show" && argc > 2) {
         ::ShowWindow(hFrame, std::atoi(argv[2]));
     } else if (cmd == "acc-name" || cmd == "acc-events") {

@@ -20,6 +20,7 @@ static_assert(IDR_MAINFRAME == 128 && IDD_INPUT == 132 && IDC_INPUT == 1000, "id
 static_assert(ID_VIEW_CLIPWATCH == 32772 && ID_VIEW_TOPMOST == 32773 && ID_FONTBOX == 32775, "ids");
 static_assert(ID_FONT_BOLD == 32776 && ID_FONT_ITALIC == 32777, "ids");
 static_assert(ID_PREV_CHAR == 32779 && ID_NEXT_CHAR == 32780 && ID_INPUT_TEXT == 32781, "ids");
+static_assert(ID_FIRST_CHAR == 32782 && ID_LAST_CHAR == 32783 && ID_VIEW_FULLSCREEN == 32784, "ids");
 static_assert(ID_INDICATOR_POS == 61204, "ids");
 static_assert(ID_FILE_NEW == 57600 && ID_APP_EXIT == 57665 && ID_APP_ABOUT == 57664, "ids");
 static_assert(ID_EDIT_COPY == 57634 && ID_EDIT_CUT == 57635 && ID_EDIT_PASTE == 57637 && ID_EDIT_UNDO == 57643, "ids");
@@ -139,6 +140,9 @@ const Row kRows[] = {
     {ID_PREV_CHAR, "前の文字に移動します。", "前の文字"},
     {ID_NEXT_CHAR, "次の文字に移動します。", "次の文字"},
     {ID_INPUT_TEXT, "文字列の入力", "文字列の入力"},
+    {ID_FIRST_CHAR, "最初の文字に移動します。", "最初の文字"},
+    {ID_LAST_CHAR, "最後の文字に移動します。", "最後の文字"},
+    {ID_VIEW_FULLSCREEN, "文字を画面全体に表示します。F11 または Esc で元に戻ります。", "全画面表示"},
     // The framework's commands it offers or maps to keys.
     {ID_FILE_NEW, "新しいウインドウを開きます。", "新規作成"},
     {ID_EDIT_COPY, "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存", "ｺﾋﾟｰ"},
@@ -250,13 +254,17 @@ TEST(ResourceMenu, PopupsItemsTextsAndIdsInOrder)
           {"文字列の入力(&I)...\tCtrl+I", ID_INPUT_TEXT},
           kSeparator,
           {"次の文字(&V)\tSPACE", ID_NEXT_CHAR},
-          {"前の文字(&V)\tSHIFT+SPACE", ID_PREV_CHAR}}},
+          {"前の文字(&V)\tSHIFT+SPACE", ID_PREV_CHAR},
+          {"最初の文字(&F)\tHome", ID_FIRST_CHAR},
+          {"最後の文字(&L)\tEnd", ID_LAST_CHAR}}},
         {"表示(&V)",
          {{"ﾂｰﾙ ﾊﾞｰ(&T)", ID_VIEW_TOOLBAR},
           {"ｽﾃｰﾀｽ ﾊﾞｰ(&S)", ID_VIEW_STATUS_BAR},
           kSeparator,
           {"クリップボード監視(&C)", ID_VIEW_CLIPWATCH},
-          {"常に最上位に表示(&V)", ID_VIEW_TOPMOST}}},
+          {"常に最上位に表示(&V)", ID_VIEW_TOPMOST},
+          kSeparator,
+          {"全画面表示(&F)\tF11", ID_VIEW_FULLSCREEN}}},
         {"ﾍﾙﾌﾟ(&H)", {{"quelvan のﾊﾞｰｼﾞｮﾝ情報(&A)...", ID_APP_ABOUT}}},
     };
 
@@ -295,7 +303,7 @@ TEST(ResourceMenu, PopupsItemsTextsAndIdsInOrder)
 // ---------------------------------------------------------------------------
 // Accelerators
 
-TEST(ResourceAccelerators, TwelveEntriesWithTheirFlagsKeysAndCommands)
+TEST(ResourceAccelerators, SeventeenEntriesWithTheirFlagsKeysAndCommands)
 {
     struct Entry { BYTE flags; WORD key; WORD cmd; };
     const Entry expected[] = {
@@ -303,10 +311,15 @@ TEST(ResourceAccelerators, TwelveEntriesWithTheirFlagsKeysAndCommands)
         {0x0B, 0x56, ID_EDIT_PASTE},      // Ctrl+V
         {0x13, VK_BACK, ID_EDIT_UNDO},    // Alt+Backspace
         {0x07, VK_DELETE, ID_EDIT_CUT},   // Shift+Delete
+        {0x03, VK_END, ID_LAST_CHAR},     // End
+        {0x03, VK_F11, ID_VIEW_FULLSCREEN}, // F11
         {0x03, VK_F6, ID_NEXT_PANE},      // F6
         {0x07, VK_F6, ID_PREV_PANE},      // Shift+F6
+        {0x03, VK_HOME, ID_FIRST_CHAR},   // Home
         {0x0B, VK_INSERT, ID_EDIT_COPY},  // Ctrl+Insert
         {0x07, VK_INSERT, ID_EDIT_PASTE}, // Shift+Insert
+        {0x03, VK_LEFT, ID_PREV_CHAR},    // Left
+        {0x03, VK_RIGHT, ID_NEXT_CHAR},   // Right
         {0x03, VK_SPACE, ID_NEXT_CHAR},   // Space
         {0x07, VK_SPACE, ID_PREV_CHAR},   // Shift+Space
         {0x0B, 0x58, ID_EDIT_CUT},        // Ctrl+X
