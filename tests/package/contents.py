@@ -38,6 +38,14 @@ def main(zip_path, version, objdump):
     dlls = {line.split()[-1].lower() for line in dump.splitlines() if "DLL Name:" in line}
     if not dlls or not dlls <= SYSTEM_DLLS:
         fail("quelvan.exe imports %s" % sorted(dlls - SYSTEM_DLLS or dlls))
+    # Uniscribe's calls from usp10.dll: gdi32.dll has them only from Windows 10 on.
+    dll = None
+    for line in dump.splitlines():
+        words = line.split()
+        if "DLL Name:" in line:
+            dll = words[-1].lower()
+        elif len(words) == 3 and words[2].startswith("Script") and dll != "usp10.dll":
+            fail("quelvan.exe imports %s from %s" % (words[2], dll))
 
     try:
         text = readme.decode("cp932")
