@@ -106,15 +106,16 @@ CStringW UnicodeText(const CTextCursor& text, int nFrom, int nTo)
 
 HGLOBAL NewTextBlock(const CTextCursor& text, UINT format)
 {
-    const CStringW unicode = format == CF_UNICODETEXT ? UnicodeText(text, 0, text.GetText().GetLength()) : CStringW();
-    const size_t cb = format == CF_UNICODETEXT ? (unicode.size() + 1) * sizeof(wchar_t)
-                                               : static_cast<size_t>(text.GetText().GetLength()) + 1;
+    const CString& bytes = text.GetText();
+    const bool unicode = format == CF_UNICODETEXT;
+    const CStringW wide = unicode ? UnicodeText(text, 0, bytes.GetLength()) : CStringW();
+    const void* data = unicode ? static_cast<const void*>(wide.c_str()) : bytes.GetString();
+    const size_t cb = unicode ? (wide.size() + 1) * sizeof(wchar_t) : static_cast<size_t>(bytes.GetLength()) + 1;
     CGlobalBlock block(cb);
     CGlobalLock lock(block.Get());
     if (!lock.Get())
         return nullptr;
-    std::memcpy(lock.Get(), format == CF_UNICODETEXT ? static_cast<const void*>(unicode.c_str()) : text.GetText().GetString(),
-                cb);
+    std::memcpy(lock.Get(), data, cb);
     return block.Detach();
 }
 
