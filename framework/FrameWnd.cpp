@@ -1,9 +1,10 @@
+// The frame window: made from its resources, its bars and view laid out in
+// its client area, laid out again for a new DPI.
 #include "FrameWnd.h"
 
 #include "CommandRow.h"
 #include "ControlBar.h"
 #include "Dpi.h"
-#include "StatusBar.h"
 #include "WinApp.h"
 #include "afxres.h"
 
@@ -148,148 +149,6 @@ void CFrameWnd::OnSetFocus(HWND hWndOld)
         CWnd::OnSetFocus(hWndOld);
 }
 
-void CFrameWnd::OnInitMenuPopup(HMENU hMenu, UINT, BOOL bSysMenu)
-{
-    if (bSysMenu)
-        return;
-    CCmdUI state;
-    state.m_hMenu = hMenu;
-    const int count = ::GetMenuItemCount(hMenu);
-    for (int i = 0; i < count; ++i) {
-        const UINT id = ::GetMenuItemID(hMenu, i);
-        if (id == 0 || id == static_cast<UINT>(-1)) // separators and pop-ups
-            continue;
-        state.m_nIndex = static_cast<UINT>(i);
-        state.m_nID = id;
-        state.DoUpdate(this, TRUE);
-    }
-}
-
-LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
-{
-    for (CControlBar* pBar : m_listControlBars) {
-        if (pBar->IsVisible())
-            pBar->OnUpdateCmdUI(this, TRUE);
-    }
-    return 0;
-}
-
-void CFrameWnd::AddControlBar(CControlBar* pBar)
-{
-    m_listControlBars.push_back(pBar);
-}
-
-void CFrameWnd::RemoveControlBar(CControlBar* pBar)
-{
-    m_listControlBars.erase(std::remove(m_listControlBars.begin(), m_listControlBars.end(), pBar),
-                            m_listControlBars.end());
-}
-
-CControlBar* CFrameWnd::GetControlBar(UINT nID) const
-{
-    for (CControlBar* pBar : m_listControlBars) {
-        if (pBar->m_hWnd && static_cast<UINT>(::GetDlgCtrlID(pBar->m_hWnd)) == nID)
-            return pBar;
-    }
-    return nullptr;
-}
-
-void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockAlign, const RECT*)
-{
-    DWORD align = nDockAlign & CBRS_ALIGN_ANY;
-    if (!align)
-        align = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
-    if (!(align & m_dwDockStyle & pBar->GetDockStyle()))
-        return;
-    pBar->DockAt(align);
-}
-
-void CFrameWnd::FloatControlBar(CControlBar* pBar, POINT ptScreen)
-{
-    pBar->FloatAt(ptScreen);
-}
-
-void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL)
-{
-    pBar->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
-    if (HWND hFloat = pBar->GetFloatingWindow())
-        ::ShowWindow(hFloat, bShow ? SW_SHOWNA : SW_HIDE);
-    RecalcLayout();
-}
-
-DWORD CFrameWnd::DockAlignAt(POINT pt, DWORD dwAllowed) const
-{
-    // Near an inner edge of the client area, or over the bars docked there.
-    RECT rc;
-    GetClientRect(&rc);
-    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-    for (CControlBar* pBar : m_listControlBars) { // not over the status bar
-        if (pBar->GetDockStyle() == 0 && pBar->IsVisible() && (pBar->GetBarStyle() & CBRS_ALIGN_BOTTOM)) {
-            RECT bar;
-            pBar->GetWindowRect(&bar);
-            rc.bottom = std::min(rc.bottom, bar.top);
-        }
-    }
-    if (!::PtInRect(&rc, pt))
-        return 0;
-    const int zone = 2 * AfxGetSystemMetrics(SM_CYMENU, m_nDpi);
-    const struct { DWORD align; LONG distance; } sides[] = {
-        {CBRS_ALIGN_TOP, pt.y - rc.top},
-        {CBRS_ALIGN_BOTTOM, rc.bottom - pt.y},
-        {CBRS_ALIGN_LEFT, pt.x - rc.left},
-        {CBRS_ALIGN_RIGHT, rc.right - pt.x},
-    };
-    DWORD best = 0;
-    LONG bestDistance = zone;
-    for (const auto& side : sides) {
-        if ((side.align & dwAllowed & m_dwDockStyle) && side.distance < bestDistance) {
-            best = side.align;
-            bestDistance = side.distance;
-        }
-    }
-    return best;
-}
-
-void CFrameWnd::OnViewToolBar()
-{
-    if (CControlBar* pBar = GetControlBar(AFX_IDW_TOOLBAR))
-        ShowControlBar(pBar, !pBar->IsVisible());
-}
-
-void CFrameWnd::OnViewStatusBar()
-{
-    if (CControlBar* pBar = GetControlBar(AFX_IDW_STATUS_BAR))
-        ShowControlBar(pBar, !pBar->IsVisible());
-}
-
-void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
-{
-    CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
-    pCmdUI->Enable(pBar != nullptr);
-    pCmdUI->SetCheck(pBar && pBar->IsVisible());
-}
-
-void CFrameWnd::SetMessageText(const char* lpszText)
-{
-    if (CStatusBar* pBar = static_cast<CStatusBar*>(GetControlBar(AFX_IDW_STATUS_BAR)))
-        pBar->SetPaneText(0, lpszText);
-}
-
-void CFrameWnd::SetMessageText(UINT nID)
-{
-    if (CStatusBar* pBar = static_cast<CStatusBar*>(GetControlBar(AFX_IDW_STATUS_BAR)))
-        pBar->SetPaneText(0, AfxLoadPrompt(nID).c_str());
-}
-
-LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
-{
-    if (lParam)
-        SetMessageText(reinterpret_cast<const char*>(lParam));
-    else
-        SetMessageText(static_cast<UINT>(wParam));
-    return 0;
-}
-
 LRESULT CFrameWnd::OnSysColorChange(WPARAM, LPARAM)
 {
     AfxSysColorChanged(m_hWnd); // the bars, the view and every control in the frame
@@ -302,19 +161,6 @@ LRESULT CFrameWnd::OnSettingChange(WPARAM wParam, LPARAM)
     return Default();
 }
 
-void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
-{
-    UINT nID;
-    if (nFlags == 0xFFFF && !hSysMenu)
-        nID = AFX_IDS_IDLEMESSAGE; // the menu closed
-    else if (nFlags & (MF_SEPARATOR | MF_POPUP))
-        nID = 0;
-    else if (nItemID >= 0xF000 && nItemID < 0xF1F0)
-        nID = AFX_IDS_SCSIZE + (nItemID - 0xF000) / 16; // system commands have rows of their own
-    else
-        nID = nItemID;
-    SetMessageText(nID);
-}
 
 void CFrameWnd::PostNcDestroy()
 {
