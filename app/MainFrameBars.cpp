@@ -2,6 +2,7 @@
 // of the status bar's three right panes.
 #include "MainFrame.h"
 
+#include "../framework/CommandRow.h"
 #include "../res/resource.h"
 #include "../view/StatusText.h"
 
@@ -47,9 +48,11 @@ void CMainFrame::OnUpdateIndicatorCode(CCmdUI* pCmdUI)
 
 void CMainFrame::OnUpdateIndicatorUnicode(CCmdUI* pCmdUI)
 {
-    static char s_szUnicode[16];
-    FormatUnicodeText(s_szUnicode, sizeof s_szUnicode, m_wndView.GetCodePoint());
-    pCmdUI->SetText(s_szUnicode);
+    // As many code points as the pane's string row has places for; in
+    // Unicode, for the ellipsis on any system.
+    static const size_t s_cchPane = AfxLoadText(ID_INDICATOR_UNICODE).size();
+    const std::u16string text = FormatCodePoints(m_wndView.GetCodePoints(), s_cchPane);
+    m_wndStatusBar.SetPaneText(static_cast<int>(pCmdUI->m_nIndex), CStringW(text.begin(), text.end()).c_str());
 }
 
 void CMainFrame::OnUpdateIndicatorPos(CCmdUI* pCmdUI)
