@@ -1,11 +1,13 @@
-// The main frame's toolbar (with the font box) and status bar, and the texts
-// of the status bar's three right panes.
+// The main frame's toolbar (with the font box) and status bar, the texts of
+// the status bar's three right panes, and the frame's least width, which
+// shows them all.
 #include "MainFrame.h"
 
 #include "../framework/CommandRow.h"
 #include "../res/resource.h"
 #include "../view/StatusText.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -60,4 +62,16 @@ void CMainFrame::OnUpdateIndicatorPos(CCmdUI* pCmdUI)
     static char s_szPos[32];
     FormatPositionText(s_szPos, sizeof s_szPos, m_wndView.GetCursor());
     pCmdUI->SetText(s_szPos);
+}
+
+LRESULT CMainFrame::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
+{
+    const LRESULT result = Default();
+    if (m_wndStatusBar.m_hWnd) {
+        RECT rc{0, 0, m_wndStatusBar.GetPanesWidth(), 0};
+        AfxAdjustWindowRect(&rc, m_hWnd);
+        POINT& least = reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize;
+        least.x = std::max(least.x, rc.right - rc.left);
+    }
+    return result;
 }

@@ -241,6 +241,18 @@ TEST_F(FrameTest, StatusPanesHaveTheWidthOfTheirTemplates)
     EXPECT_EQ(Width(after), Width(pos));
 }
 
+TEST_F(FrameTest, TheNarrowestFrameShowsEveryPane)
+{
+    frame->SetWindowPos(nullptr, 0, 0, 40, 300, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages();
+    CStatusBar& bar = frame->m_wndStatusBar;
+    for (int i = 1; i < bar.GetCount(); ++i) {
+        RECT rc;
+        bar.SendMessage(SB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rc));
+        EXPECT_GE(Width(rc), bar.GetPaneWidth(i)) << i;
+    }
+}
+
 TEST_F(FrameTest, StatusPanesDescribeTheCurrentCharacter)
 {
     CStatusBar& bar = frame->m_wndStatusBar;
