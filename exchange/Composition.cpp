@@ -27,24 +27,18 @@ constexpr unsigned kCombiningShift = 9;
 
 unsigned CombiningValue(char32_t c)
 {
-    if (c < 0x300) // below the combining diacritical marks: starters, none a second
-        return 0;
-    return unicode_tables::RunValue(unicode_tables::kCombiningRuns, unicode_tables::kCombiningRunCount,
-                                    kCombiningShift, c);
+    using namespace unicode_tables;
+    return BlockRunValue(kCombiningRuns, kCombiningRunCount, kCombiningBlocks, kCombiningBlocksEnd, kCombiningShift,
+                         c);
 }
 
-} // namespace
-
-unsigned CombiningClass(char32_t c)
-{
-    return CombiningValue(c) & 0xFF;
-}
-
-char32_t Composite(char32_t first, char32_t second)
+// The primary composite of a starter and the character after it, 0 for
+// none; value is the second's combining value.
+char32_t Composite(char32_t first, char32_t second, unsigned value)
 {
     if (const char32_t hangul = HangulComposite(first, second))
         return hangul;
-    if (!(CombiningValue(second) & kSecondFlag))
+    if (!(value & kSecondFlag))
         return 0;
     using namespace unicode_tables;
     const auto second_at = std::lower_bound(kSeconds, kSeconds + kSecondCount, static_cast<std::uint32_t>(second));
@@ -52,6 +46,8 @@ char32_t Composite(char32_t first, char32_t second)
     const auto pair = std::lower_bound(kPairKeys, kPairKeys + kPairCount, key);
     return pair != kPairKeys + kPairCount && *pair == key ? kPairComposites[pair - kPairKeys] : 0;
 }
+
+} // namespace
 
 void CComposer::Add(char32_t c, std::u32string& text)
 {
@@ -61,7 +57,7 @@ void CComposer::Add(char32_t c, std::u32string& text)
     // Only a second of a pair composes, and a Hangul vowel or trailing consonant.
     if (m_starter != kNone && (adjacent || m_maxBetween < cls) &&
         ((value & kSecondFlag) || (c - kVBase < kTBase + kTCount - kVBase))) {
-        if (const char32_t composite = Composite(text[m_starter], c)) {
+        if (const char32_t composite = Composite(text[m_starter], c, value)) {
             text[m_starter] = composite;
             return;
         }

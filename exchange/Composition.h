@@ -9,12 +9,6 @@
 
 namespace unicode {
 
-// A character's canonical combining class (0 for a starter).
-unsigned CombiningClass(char32_t c);
-
-// The primary composite of a starter and the character after it; 0 for none.
-char32_t Composite(char32_t first, char32_t second);
-
 class CComposer {
 public:
     // Appends c to text, or composes it into the last starter of text where

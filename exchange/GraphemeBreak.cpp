@@ -13,10 +13,9 @@ constexpr char32_t kHangulTCount = 28;
 
 unsigned GraphemeValue(char32_t c)
 {
-    if (c >= 0x20 && c < 0x7F) // printable ASCII: Other
-        return CGraphemeBreaker::Other;
-    const unsigned value = unicode_tables::RunValue(unicode_tables::kGraphemeRuns, unicode_tables::kGraphemeRunCount,
-                                                    kGraphemeShift, c);
+    using namespace unicode_tables;
+    const unsigned value =
+        BlockRunValue(kGraphemeRuns, kGraphemeRunCount, kGraphemeBlocks, kGraphemeBlocksEnd, kGraphemeShift, c);
     // The syllables are one run in the table: LV every 28th, LVT between.
     if ((value & 0xF) == CGraphemeBreaker::LV && (c - kHangulFirst) % kHangulTCount != 0)
         return (value & ~0xFu) | CGraphemeBreaker::LVT;
