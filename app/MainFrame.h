@@ -54,6 +54,8 @@ protected:
     void OnUpdateIndicatorCode(CCmdUI* pCmdUI);
     void OnUpdateIndicatorUnicode(CCmdUI* pCmdUI);
     void OnUpdateIndicatorPos(CCmdUI* pCmdUI);
+    // No narrower than the status bar's panes.
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

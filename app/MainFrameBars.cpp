@@ -1,10 +1,13 @@
-// The main frame's toolbar (with the font box) and status bar, and the texts
-// of the status bar's three right panes.
+// The main frame's toolbar (with the font box) and status bar, the texts of
+// the status bar's three right panes, and the frame's least width, which
+// shows them all.
 #include "MainFrame.h"
 
+#include "../framework/CommandRow.h"
 #include "../res/resource.h"
 #include "../view/StatusText.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -47,9 +50,11 @@ void CMainFrame::OnUpdateIndicatorCode(CCmdUI* pCmdUI)
 
 void CMainFrame::OnUpdateIndicatorUnicode(CCmdUI* pCmdUI)
 {
-    static char s_szUnicode[16];
-    FormatUnicodeText(s_szUnicode, sizeof s_szUnicode, m_wndView.GetCodePoint());
-    pCmdUI->SetText(s_szUnicode);
+    // As many code points as the pane's string row has places for; in
+    // Unicode, for the ellipsis on any system.
+    static const size_t s_cchPane = AfxLoadText(ID_INDICATOR_UNICODE).size();
+    const std::u16string text = FormatCodePoints(m_wndView.GetCodePoints(), s_cchPane);
+    m_wndStatusBar.SetPaneText(static_cast<int>(pCmdUI->m_nIndex), CStringW(text.begin(), text.end()).c_str());
 }
 
 void CMainFrame::OnUpdateIndicatorPos(CCmdUI* pCmdUI)
@@ -57,4 +62,16 @@ void CMainFrame::OnUpdateIndicatorPos(CCmdUI* pCmdUI)
     static char s_szPos[32];
     FormatPositionText(s_szPos, sizeof s_szPos, m_wndView.GetCursor());
     pCmdUI->SetText(s_szPos);
+}
+
+LRESULT CMainFrame::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
+{
+    const LRESULT result = Default();
+    if (m_wndStatusBar.m_hWnd) {
+        RECT rc{0, 0, m_wndStatusBar.GetPanesWidth(), 0};
+        AfxAdjustWindowRect(&rc, m_hWnd);
+        POINT& least = reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize;
+        least.x = std::max(least.x, rc.right - rc.left);
+    }
+    return result;
 }

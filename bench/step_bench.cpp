@@ -9,7 +9,8 @@
 // of the glyphs beside the one shown, both ways. Last, steps through the same
 // characters kept beside '?' bytes (as characters code page 932 lacks are,
 // drawn through Uniscribe), against the text in code page 932, in alternating
-// rounds.
+// rounds; and so for 40 emoji ZWJ sequences, each one character of five code
+// points.
 //
 //     step_bench [round trips]
 //
@@ -20,6 +21,7 @@
 // carries that copy.
 #include "Timing.h"
 #include "app/MainFrame.h"
+#include "exchange/ViewText.h"
 #include "res/resource.h"
 #include "tests/wine/AppDriver.h"
 
@@ -228,17 +230,18 @@ Cp932Text AllKept(const std::string& text)
     return kept;
 }
 
-// Steps through glyphs drawn before: the text in code page 932 and the same
-// characters kept, a round trip of each in turn (the first only draws them).
-void CompareKept(CMainFrame& frame, const std::string& text, int roundTrips)
+// Steps through glyphs drawn before: the text in code page 932 and another
+// (what) of as many characters, a round trip of each in turn (the first only
+// draws them).
+void CompareSteps(CMainFrame& frame, const std::string& text, const Cp932Text& other, const char* what,
+                  int roundTrips)
 {
-    const Cp932Text kept = AllKept(text);
     std::vector<double> steps[2];
     int unmoved = 0;
     for (int round = 0; round <= roundTrips; ++round) {
         for (int k = 0; k < 2; ++k) {
             if (k)
-                frame.m_wndView.SetText(kept);
+                frame.m_wndView.SetText(other);
             else
                 frame.m_wndView.SetText(text.c_str());
             wine_test::PumpMessages();
@@ -251,8 +254,18 @@ void CompareKept(CMainFrame& frame, const std::string& text, int roundTrips)
         }
     }
     PrintLine("step, code page", steps[0]);
-    PrintLine("step, kept", steps[1]);
-    std::printf("  ratio kept / code page (medians): %.2f\n", Percentile(steps[1], 0.5) / Percentile(steps[0], 0.5));
+    PrintLine((std::string("step, ") + what).c_str(), steps[1]);
+    std::printf("  ratio %s / code page (medians): %.2f\n", what, Percentile(steps[1], 0.5) / Percentile(steps[0], 0.5));
+}
+
+// 40 emoji ZWJ sequences (a family of three: five code points each), as
+// text from a Unicode source.
+Cp932Text ZwjSequences()
+{
+    std::wstring text;
+    for (int i = 0; i < 40; ++i)
+        text += L"\U0001F468\u200D\U0001F469\u200D\U0001F467";
+    return exchange::Cp932FromUnicode(text.c_str(), text.size());
 }
 
 } // namespace
@@ -321,7 +334,9 @@ int main(int argc, char** argv)
     }
     std::printf("characters kept beside the text, view %d x %d\n", 1920, 1080);
     SizeViewTo(frame, 1920, 1080);
-    CompareKept(frame, text, roundTrips);
+    CompareSteps(frame, text, AllKept(text), "kept", roundTrips);
+    std::printf("40 emoji ZWJ sequences of five code points each, against the text, view %d x %d\n", 1920, 1080);
+    CompareSteps(frame, text, ZwjSequences(), "ZWJ sequences", roundTrips);
     if (unmoved)
         std::printf("%d step(s) did not move the cursor\n", unmoved);
 

@@ -1,6 +1,10 @@
 #include "Cp932.h"
 
 #include "../view/Mbcs.h"
+#include "Composition.h"
+#include "GraphemeBreak.h"
+
+#include <algorithm>
 
 namespace cp932 {
 
@@ -43,18 +47,6 @@ bool IsLowSurrogate(char16_t c)
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-// The one character that the units at p[i] make (a pair, or one unit; a lone
-// surrogate is no character: U+FFFD stands for it); i moves past them.
-char32_t NextCodePoint(const char16_t* p, size_t n, size_t& i)
-{
-    const char16_t c = p[i++];
-    if (!IsSurrogate(c))
-        return c;
-    if (IsHighSurrogate(c) && i < n && IsLowSurrogate(p[i]))
-        return 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (p[i++] - 0xDC00);
-    return 0xFFFD;
-}
-
 void AppendUtf16(char32_t code, std::u16string& out)
 {
     if (code < 0x10000) {
@@ -67,32 +59,55 @@ void AppendUtf16(char32_t code, std::u16string& out)
 
 } // namespace
 
+char32_t NextCodePoint(const char16_t* p, size_t n, size_t& i)
+{
+    const char16_t c = p[i++];
+    if (!IsSurrogate(c))
+        return c;
+    if (IsHighSurrogate(c) && i < n && IsLowSurrogate(p[i]))
+        return 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (p[i++] - 0xDC00);
+    return 0xFFFD;
+}
+
 Cp932Text FromUtf16(const char16_t* p, size_t n, size_t cchKept, Encoder encode)
 {
-    // In pieces, so that a long text is converted no further than is kept.
+    // Without the tabs and line breaks that the view drops, so that what is
+    // composed and joined is what it shows (and Copy gives); composed as it is
+    // read, and read no further than is kept: what follows that could still
+    // compose or join belongs to a character beyond the cut.
+    std::u32string codes;
+    unicode::CComposer composer;
+    for (size_t i = 0; i < n && p[i] && codes.size() <= cchKept;) {
+        const char32_t code = NextCodePoint(p, n, i);
+        if (!mbcs::IsLineBreakOrTab(code))
+            composer.Add(code, codes);
+    }
+    // Encoded in pieces, each unit into one character.
     constexpr size_t kPiece = 256;
     Cp932Text out;
     char16_t piece[kPiece];
-    char32_t codes[kPiece]; // the character each unit of the piece stands for
-    size_t cchHad = 0;
-    size_t i = 0;
-    while (i < n && p[i] && cchHad <= cchKept) {
-        size_t k = 0;
-        for (; k < kPiece && i < n && p[i]; ++k) {
-            const char32_t code = NextCodePoint(p, n, i);
-            codes[k] = code;
-            piece[k] = code > 0xFFFF ? u'?' : WindowsForm(static_cast<char16_t>(code));
-            if (!mbcs::IsLineBreakOrTab(code))
-                ++cchHad;
+    unicode::CGraphemeBreaker breaker;
+    bool prevHasCode = false;
+    for (size_t from = 0; from < codes.size(); from += kPiece) {
+        const size_t k = std::min(kPiece, codes.size() - from);
+        for (size_t m = 0; m < k; ++m) {
+            const char32_t code = codes[from + m];
+            piece[m] = code > 0xFFFF ? u'?' : WindowsForm(static_cast<char16_t>(code));
         }
         size_t at = out.bytes.size();
         encode(piece, k, out.bytes);
-        // Each unit gave one character: a '?' that was no question mark
-        // stands for the character kept beside it.
         for (size_t m = 0; m < k && at < out.bytes.size(); ++m) {
+            const char32_t code = codes[from + m];
             const auto b = static_cast<unsigned char>(out.bytes[at]);
-            if (b == '?' && codes[m] != U'?')
-                out.kept.push_back(KeptChar{at, codes[m]});
+            // A '?' that was no question mark stands for the character kept beside it.
+            const bool hasCode = b != '?' || code == U'?';
+            if (!hasCode)
+                out.kept.push_back(KeptChar{at, code});
+            // Neighbours that both have codes stay apart as before (ｶﾞ is two
+            // characters); a character the code page lacks joins as Unicode says.
+            if (!breaker.BreakBefore(code) && !(hasCode && prevHasCode))
+                out.joins.push_back(at);
+            prevHasCode = hasCode;
             at += mbcs::IsLeadByte(b) ? 2 : 1;
         }
     }

@@ -27,9 +27,18 @@ using Encoder = void (*)(const char16_t* p, size_t n, std::string& out);
 // (the Greek letter mu): they get the codes of their Windows forms. Every other
 // character the code page lacks becomes one '?', with the character kept
 // beside it: a surrogate pair as one character, a lone surrogate as U+FFFD.
-// Reads only until more than cchKept characters other than tab, CR and LF are
-// had: as far as the view keeps.
+// Tabs, CR and LF are dropped, as the view drops them. Reads only until more
+// than cchKept characters are had: as far as the view keeps. The text is
+// composed first (a character and the marks that compose with it become the
+// one character they make), and where a character the code page lacks takes
+// part in a cluster of Unicode's, the characters after the first are marked
+// as joined to it.
 Cp932Text FromUtf16(const char16_t* p, size_t n, size_t cchKept, Encoder encode);
+
+// The character that the UTF-16 units at p[i] make (a surrogate pair, or one
+// unit; a lone surrogate is no character: U+FFFD stands for it); i moves
+// past them. i must be below n.
+char32_t NextCodePoint(const char16_t* p, size_t n, size_t& i);
 
 // The system's conversion of n bytes of code page 932 text into UTF-16,
 // appended to out.

@@ -89,8 +89,6 @@ void CStatusBar::UpdateParts()
 {
     if (m_ids.empty())
         return;
-    int borders[3] = {};
-    SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     RECT rc;
     GetClientRect(&rc);
     // Right edges from the right: the last pane also leaves room for the grip.
@@ -100,10 +98,25 @@ void CStatusBar::UpdateParts()
         x -= AfxGetSystemMetrics(SM_CXVSCROLL, m_nDpi);
     edges.back() = -1;
     for (size_t i = m_ids.size() - 1; i > 0; --i) {
-        x -= m_widths[i] + 2 * borders[0] + 2 * borders[2] + 4;
+        x -= PartWidth(i);
         edges[i - 1] = std::max(0, x);
     }
     SendMessage(SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+}
+
+int CStatusBar::PartWidth(size_t nIndex) const
+{
+    int borders[3] = {};
+    SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    return m_widths[nIndex] + 2 * borders[0] + 2 * borders[2] + 4;
+}
+
+int CStatusBar::GetPanesWidth() const
+{
+    int width = (::GetWindowLongA(m_hWnd, GWL_STYLE) & SBARS_SIZEGRIP) ? AfxGetSystemMetrics(SM_CXVSCROLL, m_nDpi) : 0;
+    for (size_t i = 1; i < m_ids.size(); ++i)
+        width += PartWidth(i);
+    return width;
 }
 
 LRESULT CStatusBar::OnSize(WPARAM, LPARAM)

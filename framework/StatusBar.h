@@ -19,6 +19,8 @@ public:
     UINT GetItemID(int nIndex) const { return IsPane(nIndex) ? m_ids[static_cast<size_t>(nIndex)] : 0; }
     int GetPaneWidth(int nIndex) const { return IsPane(nIndex) ? m_widths[static_cast<size_t>(nIndex)] : 0; }
     int GetCount() const { return static_cast<int>(m_ids.size()); }
+    // The width that shows every pane but the message pane whole (and the grip).
+    int GetPanesWidth() const;
 
     SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     // The system's status font for nDpi, and the panes measured in it.
@@ -34,6 +36,8 @@ private:
     // Each pane as wide as its string row's text.
     void MeasurePanes();
     void UpdateParts();
+    // The room pane nIndex takes, its borders included.
+    int PartWidth(size_t nIndex) const;
     CFont m_font;
     std::vector<UINT> m_ids;
     std::vector<int> m_widths;

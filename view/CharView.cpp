@@ -1,6 +1,7 @@
 #include "CharView.h"
 
 #include "../app/MainFrame.h"
+#include "../exchange/Cp932.h"
 #include "../exchange/ViewText.h"
 #include "../res/resource.h"
 #include "InputDlg.h"
@@ -34,11 +35,12 @@ namespace {
 
 constexpr CLSID kClsidAccPropServices = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
 
-// The cursor's character in Unicode: kept as itself, or converted from code
-// page 932 so that it is the character's on any system; empty for an empty text.
+// The cursor's character in Unicode, with all those joined to it: kept as
+// itself, or converted from code page 932 so that it is the character's on
+// any system; empty for an empty text.
 CStringW CurrentCharW(const CTextCursor& cursor)
 {
-    return exchange::UnicodeText(cursor, cursor.GetPos(), cursor.GetPos() + cursor.CurrentWidth());
+    return exchange::UnicodeText(cursor, cursor.GetPos(), cursor.CurrentEnd());
 }
 
 // The window procedure in front of the framework's, so that the view's text
@@ -65,7 +67,7 @@ void CCharView::SetText(const char* text, size_t cbText)
 
 void CCharView::SetText(const Cp932Text& text)
 {
-    m_cursor.Assign(text.bytes.c_str(), text.bytes.size(), text.kept);
+    m_cursor.Assign(text.bytes.c_str(), text.bytes.size(), text.kept, text.joins);
     OnShownCharChanged();
 }
 
@@ -129,19 +131,20 @@ void CCharView::AnnounceShownChar()
         if (name.empty()) {
             m_pAccProps->ClearHwndProps(m_hWnd, OBJID_CLIENT, CHILDID_SELF, props, 2);
         } else {
-            // The description: the position and the codes as the panes show them.
+            // The description: the position and the codes as the panes show
+            // them, every code point of the character.
             char text[64];
             FormatPositionText(text, sizeof text, m_cursor);
             std::strcat(text, "  ");
-            size_t n = std::strlen(text);
+            const size_t n = std::strlen(text);
             FormatCodeText(text + n, sizeof text - n, m_cursor);
             std::strcat(text, "  ");
-            n = std::strlen(text);
-            FormatUnicodeText(text + n, sizeof text - n, GetCodePoint());
-            wchar_t description[64];
-            ::MultiByteToWideChar(932, 0, text, -1, description, 64); // ASCII
+            const std::u16string codes = FormatCodePoints(GetCodePoints());
+            CStringW description(text, text + std::strlen(text)); // ASCII
+            description.append(codes.begin(), codes.end());
             m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
-            m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION, description);
+            m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                        description.c_str());
         }
         ::NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
     }
@@ -164,12 +167,13 @@ int CCharView::GetCodeText(char* buffer, size_t cbBuffer) const
     return 1;
 }
 
-char32_t CCharView::GetCodePoint() const
+std::u32string CCharView::GetCodePoints() const
 {
-    if (const char32_t kept = m_cursor.CurrentKept())
-        return kept;
-    const CStringW unit = CurrentCharW(m_cursor); // one unit: code page 932 lies in the BMP
-    return unit.empty() ? 0 : static_cast<char32_t>(unit[0]);
+    const CStringW units = CurrentCharW(m_cursor);
+    std::u32string codes;
+    for (size_t i = 0; i < units.size();)
+        codes += cp932::NextCodePoint(reinterpret_cast<const char16_t*>(units.c_str()), units.size(), i);
+    return codes;
 }
 
 BOOL CCharView::PreCreateWindow(CREATESTRUCTA& cs)
@@ -240,14 +244,14 @@ namespace {
 
 // The cursor's character at the context's origin, in the user's window text
 // colour with no cell box of its own (the erased background shows around
-// the strokes). One that code page 932 lacks is shaped in the font (its
-// shaping cache pCache).
+// the strokes). One that code page 932 lacks, or with others joined to it,
+// is shaped in the font (its shaping cache pCache) as one.
 void DrawGlyph(HDC hDC, const CTextCursor& cursor, SCRIPT_CACHE* pCache)
 {
     ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
     ::SetBkMode(hDC, TRANSPARENT);
     const CStringW glyph = CurrentCharW(cursor);
-    if (cursor.CurrentKept())
+    if (cursor.CurrentKept() || cursor.CurrentEnd() > cursor.GetPos() + cursor.CurrentWidth())
         DrawShaped(hDC, glyph.c_str(), static_cast<int>(glyph.size()), pCache);
     else
         ::TextOutW(hDC, 0, 0, glyph.c_str(), static_cast<int>(glyph.size()));

@@ -7,6 +7,8 @@
 #include "TextCursor.h"
 #include "WheelNotches.h"
 
+#include <string>
+
 struct IAccPropServices;
 
 class CCharView : public CWnd {
@@ -31,9 +33,9 @@ public:
 
     // The character-code pane's text for the current character; returns 1.
     int GetCodeText(char* buffer, size_t cbBuffer) const;
-    // The current character's Unicode code point (kept, or as code page 932
-    // maps it); 0 for an empty text.
-    char32_t GetCodePoint() const;
+    // The current character's Unicode code points (kept, or as code page 932
+    // maps it), with those of the characters joined to it; none for an empty text.
+    std::u32string GetCodePoints() const;
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 

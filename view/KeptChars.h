@@ -13,11 +13,17 @@ struct KeptChar {
 };
 using KeptChars = std::vector<KeptChar>; // ascending offsets
 
-// A text from a Unicode source: its code page 932 bytes and the characters
-// they lack.
+// The offsets of the characters in a text that continue the one before them
+// as one character a reader sees (a mark after its base, the parts of an
+// emoji sequence); ascending.
+using Joins = std::vector<size_t>;
+
+// A text from a Unicode source: its code page 932 bytes, the characters they
+// lack and the joins.
 struct Cp932Text {
     std::string bytes;
     KeptChars kept;
+    Joins joins;
 };
 
 // The character kept for the byte at offset; 0 where none is.

@@ -25,16 +25,6 @@ public:
         Put("0123456789abcdef"[b & 0xF]);
         return *this;
     }
-    // Upper-case hex digits, at least four.
-    CPaneText& CodePoint(char32_t code)
-    {
-        int k = 8;
-        while (k > 4 && (code >> (4 * (k - 1))) == 0)
-            --k;
-        while (k--)
-            Put("0123456789ABCDEF"[(code >> (4 * k)) & 0xF]);
-        return *this;
-    }
     // Decimal, right-aligned in three places at least.
     CPaneText& Number(unsigned n)
     {
@@ -82,11 +72,26 @@ void FormatCodeText(char* buffer, size_t size, const CTextCursor& text)
         out.Hex(p[1]);
 }
 
-void FormatUnicodeText(char* buffer, size_t size, char32_t code)
+std::u16string FormatCodePoints(const std::u32string& codes, size_t cchMax)
 {
-    CPaneText out(buffer, size);
-    if (code)
-        (out << "U+").CodePoint(code);
+    constexpr size_t kEllipsis = 2;
+    std::u16string out;
+    for (size_t i = 0; i < codes.size(); ++i) {
+        std::u16string code = u"U+";
+        int k = 8; // upper-case hex digits, at least four
+        while (k > 4 && (codes[i] >> (4 * (k - 1))) == 0)
+            --k;
+        while (k--)
+            code += static_cast<char16_t>("0123456789ABCDEF"[(codes[i] >> (4 * k)) & 0xF]);
+        const size_t cch = out.size() + (i ? 1 : 0) + code.size();
+        const bool last = i + 1 == codes.size();
+        if (i && cch + (last ? 0 : 1 + kEllipsis) > cchMax) {
+            out += u" \u2026";
+            break;
+        }
+        out += (i ? u" " : u"") + code;
+    }
+    return out;
 }
 
 void FormatPositionText(char* buffer, size_t size, const CTextCursor& text)

@@ -81,12 +81,14 @@ TEST(StatusText, KeptCharactersHaveNoShiftJisCode)
     EXPECT_EQ(Code(c), "SJIS : 0x3f");
 }
 
-TEST(StatusText, EveryCharacterHasAUnicodeCode)
+TEST(StatusText, EveryCodePointOfACharacterAsFarAsThePaneHasPlaces)
 {
-    char buffer[16];
-    for (const auto& [code, text] : std::vector<std::pair<char32_t, std::string>>{
-             {0x5927, "U+5927"}, {0x20BB7, "U+20BB7"}, {0x41, "U+0041"}, {0x10FFFF, "U+10FFFF"}, {0, ""}}) {
-        FormatUnicodeText(buffer, sizeof buffer, code);
-        EXPECT_EQ(std::string(buffer), text);
+    for (const auto& [codes, text] : std::vector<std::pair<std::u32string, std::u16string>>{
+             {U"\u5927", u"U+5927"}, {U"\U00020BB7", u"U+20BB7"}, {U"A", u"U+0041"}, {U"", u""},
+             {U"\u845B\U000E0100", u"U+845B U+E0100"},
+             {U"\U0001F468\u200D\U0001F469\u200D\U0001F467", u"U+1F468 U+200D \u2026"}}) {
+        EXPECT_EQ(FormatCodePoints(codes, 17), text);
     }
+    EXPECT_EQ(FormatCodePoints(U"\U0010FFFF\U0010FFFF", 3), u"U+10FFFF \u2026"); // the first, always
+    EXPECT_EQ(FormatCodePoints(U"\U0001F468\u200D\U0001F469\u200D\U0001F467").size(), 37u);
 }

@@ -217,7 +217,7 @@ TEST_F(FrameTest, StatusPanesHaveTheWidthOfTheirTemplates)
     };
     const int posWidth = extent("000 / 000");
     const int codeWidth = extent("SJIS : 0XXXXX");
-    const int unicodeWidth = extent("U+0XXXXX");
+    const int unicodeWidth = extent("U+0XXXXX U+0XXXXX");
     ::SelectObject(hdc, old);
     ::DeleteDC(hdc);
     ::DeleteObject(hFont);
@@ -232,13 +232,25 @@ TEST_F(FrameTest, StatusPanesHaveTheWidthOfTheirTemplates)
     EXPECT_GE(Width(pos), posWidth);
     EXPECT_LE(Width(pos), posWidth + 16);
     EXPECT_GE(Width(code), codeWidth);
-    EXPECT_GT(pos.left, whole.right / 3); // the message pane takes the rest
+    EXPECT_GT(pos.left, whole.right / 4); // the message pane takes the rest
 
     // A longer text is cut at the pane's edge; the pane keeps its width.
     bar.SetPaneText(1, "1234 / 12345678");
     RECT after;
     bar.SendMessage(SB_GETRECT, 1, reinterpret_cast<LPARAM>(&after));
     EXPECT_EQ(Width(after), Width(pos));
+}
+
+TEST_F(FrameTest, TheNarrowestFrameShowsEveryPane)
+{
+    frame->SetWindowPos(nullptr, 0, 0, 40, 300, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages();
+    CStatusBar& bar = frame->m_wndStatusBar;
+    for (int i = 1; i < bar.GetCount(); ++i) {
+        RECT rc;
+        bar.SendMessage(SB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rc));
+        EXPECT_GE(Width(rc), bar.GetPaneWidth(i)) << i;
+    }
 }
 
 TEST_F(FrameTest, StatusPanesDescribeTheCurrentCharacter)

@@ -127,7 +127,7 @@ struct Row {
 const Row kRows[] = {
     // The program's own rows.
     {ID_INDICATOR_CODE, "SJIS : 0XXXXX", nullptr},
-    {ID_INDICATOR_UNICODE, "U+0XXXXX", nullptr},
+    {ID_INDICATOR_UNICODE, "U+0XXXXX U+0XXXXX", nullptr},
     {IDR_MAINFRAME, "quelvan", nullptr},
     {AFX_IDS_APP_TITLE, "quelvan", nullptr},
     {AFX_IDS_IDLEMESSAGE, "ﾚﾃﾞｨ", nullptr},
