@@ -10,7 +10,6 @@
 #include <oleacc.h>
 
 #include <cstring>
-#include <cwchar>
 
 BEGIN_MESSAGE_MAP(CCharView, CWnd)
     ON_WM_PAINT()
@@ -220,20 +219,10 @@ void CCharView::OnDestroy()
 
 LOGFONTW CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const
 {
-    LOGFONTW lf{};
-    lf.lfHeight = cy; // positive: the character cell is the window's height
-    lf.lfWidth = cursor.CurrentIsWide() ? cx / 2 : cx;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfPitchAndFamily = FF_MODERN | DEFAULT_PITCH;
-    if (const CMainFrame* pFrame = static_cast<const CMainFrame*>(AfxGetMainWnd())) {
-        if (pFrame->IsBold())
-            lf.lfWeight = FW_BOLD;
-        if (pFrame->IsItalic())
-            lf.lfItalic = TRUE;
-        const CStringW face = pFrame->GetSelectedFace();
-        std::wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-    }
-    return lf;
+    GlyphStyle style;
+    if (const CMainFrame* pFrame = static_cast<const CMainFrame*>(AfxGetMainWnd()))
+        style = {pFrame->IsBold() != 0, pFrame->IsItalic() != 0, pFrame->GetSelectedFace()};
+    return GlyphLogFont(cursor.CurrentIsWide(), cx, cy, style);
 }
 
 namespace {
