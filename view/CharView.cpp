@@ -244,6 +244,14 @@ void DrawGlyph(HDC hDC, const CTextCursor& cursor, SCRIPT_CACHE* pCache)
 
 } // namespace
 
+picture::ShownGlyph CCharView::GetShownGlyph() const
+{
+    RECT rc, rcClient;
+    GetWindowRect(&rc);
+    GetClientRect(&rcClient);
+    return {CurrentCharW(m_cursor), GlyphFont(rc.right - rc.left, rc.bottom - rc.top), {rcClient.right, rcClient.bottom}};
+}
+
 void CCharView::OnPaint()
 {
     CPaintDC dc(this);
