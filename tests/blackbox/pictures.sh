@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The character as a picture: Copy as Picture puts an outline metafile (no
-# text record) and a drawing of the view's size.
+# text record) and a drawing of the view's size; --pictures writes one file
+# per character, like the view, and nothing where it cannot write.
 source "$(dirname "$0")/lib.sh"
 
 # ink_like A B: two pictures' ink boxes are alike in size and their ink in
@@ -34,5 +35,37 @@ ink_like emf view-1 || fail "the metafile played is not the view's glyph"
 [ "$dw $dh" = "$VW $VH" ] || fail "the bitmap is ${dw}x$dh, the view ${VW}x$VH"
 [ "$(differ dib view-1)" -lt 50 ] || fail "the bitmap is not the view as shown"
 
+for i in 2 3 4 5; do
+    xdotool key space
+    sleep 0.3
+    shot "view-$i"
+done
 stop_app
+
+# Cards: one PNG per character, each like the view's; an SVG like its PNG.
+cards() { (cd "$APPDIR" && wine quelvan.exe --pictures "$@" </dev/null >/dev/null 2>&1); }
+rm -rf "$OUT/cards"
+mkdir "$OUT/cards"
+cards "$(winepath -w "$OUT/cards")" 漢字を読む || fail "--pictures failed ($?)"
+names=$(ls "$OUT/cards" | tr '\n' ' ')
+[ "$names" = "001-U+6F22.png 002-U+5B57.png 003-U+3092.png 004-U+8AAD.png 005-U+3080.png " ] || fail "cards: $names"
+i=0
+for f in "$OUT"/cards/*.png; do
+    i=$((i + 1))
+    cp "$f" "$OUT/card-$i.png"
+    [ "$(identify -format '%w %h' "$f")" = "512 512" ] || fail "$f is not 512 x 512"
+    [ "$(glyph_diff "card-$i" "view-$i")" -lt 250 ] || fail "card $i is not the view's glyph"
+done
+cards "$(winepath -w "$OUT/cards")" --format svg --size 256 字 || fail "--format svg failed ($?)"
+rsvg-convert -w 512 -h 512 -b white "$OUT/cards/001-U+5B57.svg" -o "$OUT/svg.png"
+ink_like svg card-2 || fail "the SVG is not like the PNG"
+
+# A folder that takes no new file: a code for it, and nothing left there.
+mkdir -p "$OUT/locked"
+chattr +i "$OUT/locked"
+trap 'chattr -i "$OUT/locked"; quit_viewers; end_locales; end_background' EXIT
+code=0
+cards "$(winepath -w "$OUT/locked")" 漢字 || code=$?
+[ "$code" != 0 ] && [ -z "$(ls -A "$OUT/locked")" ] || fail "a locked folder gave code $code and $(ls -A "$OUT/locked")"
+[ -z "$(beside)" ] || fail "the cards left $(beside) beside the program"
 echo "ok"

@@ -1,5 +1,6 @@
-// A character's pictures: their names, and the SVG path from a glyph's native
-// outline.
+// A character's pictures: their names, the SVG path from a glyph's native
+// outline, and the command line that asks for cards.
+#include "app/CommandLine.h"
 #include "picture/GlyphOutline.h"
 #include "picture/PictureName.h"
 
@@ -53,6 +54,11 @@ std::string Svg(const Outline& o, size_t size)
     return SvgPathData(path);
 }
 
+std::wstring Str(cmdline::Span s)
+{
+    return std::wstring(s.first, s.last);
+}
+
 } // namespace
 
 TEST(PictureName, PositionAndEveryCodePointOfTheCharacter)
@@ -88,4 +94,27 @@ TEST(GlyphOutline, QuadraticAndCubicContoursWithAHoleAsOnePath)
     EXPECT_EQ(SvgPathData(cubic), "M0 0C2 2 4 2 6 0");
     EXPECT_NE(SvgDocument(quad, 64, 32, 0xFF8000).find("viewBox=\"0 0 64 32\">\n<path fill=\"#ff8000\" d=\"M0 0Q"),
               std::string::npos);
+}
+
+TEST(CommandLine, PicturesWithTheirOptionsOrTheCodeOfWhatIsWrong)
+{
+    auto r = cmdline::PicturesArgument(L"q.exe --pictures \"C:\\My Cards\\\" --size 64 --format SVG \"--\u6f22\" ");
+    EXPECT_TRUE(r.asked);
+    EXPECT_EQ(r.error, 0);
+    EXPECT_EQ(Str(r.folder), L"C:\\My Cards\\");
+    EXPECT_EQ(Str(r.text), L"--\u6f22");
+    EXPECT_EQ(r.size, 64);
+    EXPECT_EQ(r.format, Format::Svg);
+    r = cmdline::PicturesArgument(L"q.exe --pictures out a b");
+    EXPECT_EQ(Str(r.text), L"a b");
+    EXPECT_EQ(r.size, 512);
+    EXPECT_FALSE(cmdline::PicturesArgument(L"q.exe \"--pictures\" out a").asked);
+    const std::pair<const wchar_t*, int> bad[] = {
+        {L"q --pictures", cmdline::kNoFolder},           {L"q --pictures --size 9 x", cmdline::kNoFolder},
+        {L"q --pictures d --size 0 x", cmdline::kBadSize}, {L"q --pictures d --size 8193 x", cmdline::kBadSize},
+        {L"q --pictures d --size 1e3 x", cmdline::kBadSize}, {L"q --pictures d --format gif x", cmdline::kBadFormat},
+        {L"q --pictures d --format", cmdline::kBadFormat}, {L"q --pictures d --size 8 \"\"", cmdline::kNoText},
+        {L"q --pictures d --dpi 96 x", cmdline::kUnknownOption}};
+    for (const auto& [line, code] : bad)
+        EXPECT_EQ(cmdline::PicturesArgument(line).error, code) << line;
 }
