@@ -35,6 +35,28 @@ ink_like emf view-1 || fail "the metafile played is not the view's glyph"
 [ "$dw $dh" = "$VW $VH" ] || fail "the bitmap is ${dw}x$dh, the view ${VW}x$VH"
 [ "$(differ dib view-1)" -lt 50 ] || fail "the bitmap is not the view as shown"
 
+# Save as Picture: the system's dialog saves the type the name's extension
+# gives; a file already there is replaced only when the user says so.
+save_as() {
+    probe command 32787
+    until_ok dialog_open || fail "Save as Picture opened no dialog"
+    sleep 0.5
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    sleep 1
+}
+saved=$(winepath -w "$OUT/saved.svg")
+rm -f "$OUT/saved.svg"
+save_as "$saved"
+until_ok dialog_closed || fail "saved.svg was not saved"
+grep -q '^<svg .*viewBox="0 0 ' "$OUT/saved.svg" || fail "saved.svg is no SVG"
+before=$(stat -c %Y.%s "$OUT/saved.svg")
+sleep 1
+save_as "$saved"
+xdotool key Escape sleep 0.5 key Escape
+until_ok dialog_closed || fail "the Save dialog did not close"
+[ "$(stat -c %Y.%s "$OUT/saved.svg")" = "$before" ] || fail "saved.svg was replaced without asking"
+
 for i in 2 3 4 5; do
     xdotool key space
     sleep 0.3
