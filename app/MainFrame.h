@@ -41,6 +41,9 @@ protected:
     void OnUpdateEditPaste(CCmdUI* pCmdUI);
     void OnEditCopy();
     void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    // The character as a picture: on the clipboard, in a file.
+    void OnEditCopyPicture();
+    void OnFileSavePicture();
     void OnChangeCbChain(HWND hWndRemove, HWND hWndAfter);
     void OnDrawClipboard();
     void OnViewTopmost();

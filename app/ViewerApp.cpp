@@ -1,6 +1,7 @@
 #include "ViewerApp.h"
 
 #include "../exchange/ViewText.h"
+#include "../picture/PictureCards.h"
 #include "../res/resource.h"
 #include "../settings/Settings.h"
 #include "AboutDlg.h"
@@ -22,6 +23,14 @@ BOOL CViewerApp::InitInstance()
     if (!AfxOleInit())
         return FALSE;
     settings::UseSettingsFile(*this);
+    // Cards asked for on the command line are written without a window (and
+    // without a save of the settings); the loop ends at once, with the code
+    // that says how it went.
+    const cmdline::PicturesRequest pictures = cmdline::PicturesArgument(m_pszCommandLine);
+    if (pictures.asked) {
+        ::PostQuitMessage(picture::WritePictureCards(pictures, *this));
+        return TRUE;
+    }
 
     CMainFrame* pFrame = new CMainFrame;
     m_pMainWnd = pFrame;

@@ -104,6 +104,11 @@ CStringW UnicodeText(const CTextCursor& text, int nFrom, int nTo)
     return CStringW(units.begin(), units.end());
 }
 
+CStringW CurrentText(const CTextCursor& text)
+{
+    return UnicodeText(text, text.GetPos(), text.CurrentEnd());
+}
+
 HGLOBAL NewTextBlock(const CTextCursor& text, UINT format)
 {
     const CString& bytes = text.GetText();

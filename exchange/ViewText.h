@@ -46,4 +46,8 @@ Cp932Text Cp932FromUnicode(const wchar_t* p, size_t n);
 // The characters of the text from byte offset nFrom to nTo, in Unicode.
 CStringW UnicodeText(const CTextCursor& text, int nFrom, int nTo);
 
+// The cursor's character (with all that is joined to it) in Unicode; empty
+// for an empty text.
+CStringW CurrentText(const CTextCursor& text);
+
 } // namespace exchange

@@ -2,6 +2,7 @@
 
 #include "../app/MainFrame.h"
 #include "FaceFilter.h"
+#include "ListedFaces.h"
 
 #include <algorithm>
 
@@ -14,35 +15,25 @@ namespace {
 // Face names are at most this long, with their terminator: a LOGFONT's field.
 constexpr int kFaceBuffer = LF_FACESIZE + 1;
 
-// Inserts every face that suits the glyph at the top of the box (lParam).
-// Unicode names: on a system whose code page is not 932 a Japanese name has
-// no ANSI form, and a face is only found again by its real name.
-int CALLBACK EnumFaceProc(const LOGFONTW* plf, const TEXTMETRICW*, DWORD fontType, LPARAM lParam)
+// Inserts a face at the top of the box.
+void InsertOnTop(const wchar_t* face, void* box)
 {
-    if (fontbox::IsListedFace(plf->lfFaceName, fontType, plf->lfPitchAndFamily)) {
-        COMBOBOXEXITEMW item{};
-        item.mask = CBEIF_TEXT;
-        item.iItem = 0;
-        item.pszText = const_cast<wchar_t*>(plf->lfFaceName);
-        reinterpret_cast<const CFontBox*>(lParam)->InsertItem(&item);
-    }
-    return 1; // always to the end of the enumeration
+    COMBOBOXEXITEMW item{};
+    item.mask = CBEIF_TEXT;
+    item.iItem = 0;
+    item.pszText = const_cast<wchar_t*>(face);
+    static_cast<const CFontBox*>(box)->InsertItem(&item);
 }
 
 } // namespace
 
 void CFontBox::Fill(HDC hDC, int nStored)
 {
-    if (hDC) {
-        LOGFONTW lf{};
-        lf.lfCharSet = SHIFTJIS_CHARSET; // no face name: every face of the character set
-        ::EnumFontFamiliesExW(hDC, &lf, reinterpret_cast<FONTENUMPROCW>(&EnumFaceProc),
-                              reinterpret_cast<LPARAM>(this), 0);
-    }
+    if (hDC)
+        fontbox::EnumListedFaces(hDC, &InsertOnTop, this);
     FitDroppedWidth();
-    if (nStored >= GetCount())
-        nStored = 0;
-    SetCurSel(nStored); // sends no CBN_SELCHANGE; the view reads the face at its next paint
+    // Sends no CBN_SELCHANGE; the view reads the face at its next paint.
+    SetCurSel(fontbox::StoredSelection(nStored, GetCount()));
 }
 
 CStringW CFontBox::GetSelectedFace() const

@@ -4,10 +4,10 @@
 
 class CFileHandle {
 public:
-    // Opens an existing file (CreateFileW); false when it could not be, with
-    // the reason in GetLastError.
-    CFileHandle(const wchar_t* lpszPath, DWORD dwAccess, DWORD dwShare)
-        : m_hFile(::CreateFileW(lpszPath, dwAccess, dwShare, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+    // Opens an existing file, or as dwCreation says (CreateFileW); false when
+    // it could not be, with the reason in GetLastError.
+    CFileHandle(const wchar_t* lpszPath, DWORD dwAccess, DWORD dwShare, DWORD dwCreation = OPEN_EXISTING)
+        : m_hFile(::CreateFileW(lpszPath, dwAccess, dwShare, nullptr, dwCreation, FILE_ATTRIBUTE_NORMAL, nullptr))
     {
     }
     ~CFileHandle()

@@ -22,5 +22,11 @@
 #define ID_FIRST_CHAR           32782
 #define ID_LAST_CHAR            32783
 #define ID_VIEW_FULLSCREEN      32784
+#define ID_EDIT_COPY_PICTURE    32786
+#define ID_FILE_SAVE_PICTURE    32787
+
+// Strings of Save as Picture: the Save dialog's file types, and what a failed save says.
+#define IDS_PICTURE_TYPES       2900
+#define IDS_PICTURE_NOT_SAVED   2901
 
 #define ID_INDICATOR_POS        0xEF14

@@ -13,7 +13,7 @@ packages=(
   locales googletest
   xsel python3-gi gir1.2-gtk-3.0
   uim-xim uim-anthy
-  unicode-data bzip2
+  unicode-data bzip2 librsvg2-bin
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

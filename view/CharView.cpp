@@ -11,7 +11,6 @@
 #include <oleacc.h>
 
 #include <cstring>
-#include <cwchar>
 
 BEGIN_MESSAGE_MAP(CCharView, CWnd)
     ON_WM_PAINT()
@@ -34,14 +33,6 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr CLSID kClsidAccPropServices = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
-
-// The cursor's character in Unicode, with all those joined to it: kept as
-// itself, or converted from code page 932 so that it is the character's on
-// any system; empty for an empty text.
-CStringW CurrentCharW(const CTextCursor& cursor)
-{
-    return exchange::UnicodeText(cursor, cursor.GetPos(), cursor.CurrentEnd());
-}
 
 // The window procedure in front of the framework's, so that the view's text
 // (its accessible name) is read in Unicode by any process: an ANSI window
@@ -124,7 +115,7 @@ void CCharView::AnnounceShownChar()
 {
     // The accessible name is the character: the window's text, in Unicode,
     // and annotated as well where the system keeps annotations.
-    const CStringW name = CurrentCharW(m_cursor);
+    const CStringW name = exchange::CurrentText(m_cursor);
     ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     if (m_pAccProps) {
         const MSAAPROPID props[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
@@ -169,7 +160,7 @@ int CCharView::GetCodeText(char* buffer, size_t cbBuffer) const
 
 std::u32string CCharView::GetCodePoints() const
 {
-    const CStringW units = CurrentCharW(m_cursor);
+    const CStringW units = exchange::CurrentText(m_cursor);
     std::u32string codes;
     for (size_t i = 0; i < units.size();)
         codes += cp932::NextCodePoint(reinterpret_cast<const char16_t*>(units.c_str()), units.size(), i);
@@ -224,20 +215,10 @@ void CCharView::OnDestroy()
 
 LOGFONTW CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const
 {
-    LOGFONTW lf{};
-    lf.lfHeight = cy; // positive: the character cell is the window's height
-    lf.lfWidth = cursor.CurrentIsWide() ? cx / 2 : cx;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfPitchAndFamily = FF_MODERN | DEFAULT_PITCH;
-    if (const CMainFrame* pFrame = static_cast<const CMainFrame*>(AfxGetMainWnd())) {
-        if (pFrame->IsBold())
-            lf.lfWeight = FW_BOLD;
-        if (pFrame->IsItalic())
-            lf.lfItalic = TRUE;
-        const CStringW face = pFrame->GetSelectedFace();
-        std::wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-    }
-    return lf;
+    GlyphStyle style;
+    if (const CMainFrame* pFrame = static_cast<const CMainFrame*>(AfxGetMainWnd()))
+        style = {pFrame->IsBold() != 0, pFrame->IsItalic() != 0, pFrame->GetSelectedFace()};
+    return GlyphLogFont(cursor.CurrentIsWide(), cx, cy, style);
 }
 
 namespace {
@@ -250,7 +231,7 @@ void DrawGlyph(HDC hDC, const CTextCursor& cursor, SCRIPT_CACHE* pCache)
 {
     ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
     ::SetBkMode(hDC, TRANSPARENT);
-    const CStringW glyph = CurrentCharW(cursor);
+    const CStringW glyph = exchange::CurrentText(cursor);
     if (cursor.CurrentKept() || cursor.CurrentEnd() > cursor.GetPos() + cursor.CurrentWidth())
         DrawShaped(hDC, glyph.c_str(), static_cast<int>(glyph.size()), pCache);
     else
@@ -258,6 +239,14 @@ void DrawGlyph(HDC hDC, const CTextCursor& cursor, SCRIPT_CACHE* pCache)
 }
 
 } // namespace
+
+picture::ShownGlyph CCharView::GetShownGlyph() const
+{
+    RECT rc, rcClient;
+    GetWindowRect(&rc);
+    GetClientRect(&rcClient);
+    return {exchange::CurrentText(m_cursor), GlyphFont(rc.right - rc.left, rc.bottom - rc.top), {rcClient.right, rcClient.bottom}};
+}
 
 void CCharView::OnPaint()
 {

@@ -3,6 +3,7 @@
 #pragma once
 #include "../exchange/TextDropTarget.h"
 #include "../framework/Framework.h"
+#include "../picture/GlyphPicture.h"
 #include "GlyphFonts.h"
 #include "TextCursor.h"
 #include "WheelNotches.h"
@@ -42,6 +43,9 @@ public:
     // The font that draws the current character in a window whose outer
     // size is cx by cy, for the frame's face and options.
     LOGFONTW GlyphFont(int cx, int cy) const { return GlyphFontFor(m_cursor, cx, cy); }
+    // The current character as the view shows it now: its text, the font it
+    // is drawn in and the client area's size (a picture of it is made from these).
+    picture::ShownGlyph GetShownGlyph() const;
 
     // Once the program is idle after a glyph was painted: draws the characters
     // on either side of it once, off screen, in the fonts they will be drawn

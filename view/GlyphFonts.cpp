@@ -3,6 +3,20 @@
 #include <cstring>
 #include <cwchar>
 
+LOGFONTW GlyphLogFont(bool wide, int cx, int cy, const GlyphStyle& style)
+{
+    LOGFONTW lf{};
+    lf.lfHeight = cy; // positive: the character cell is the window's height
+    lf.lfWidth = wide ? cx / 2 : cx;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfPitchAndFamily = FF_MODERN | DEFAULT_PITCH;
+    if (style.bold)
+        lf.lfWeight = FW_BOLD;
+    lf.lfItalic = style.italic;
+    std::wcsncpy(lf.lfFaceName, style.face.c_str(), LF_FACESIZE - 1);
+    return lf;
+}
+
 HFONT CGlyphFonts::Get(const LOGFONTW& lf, SCRIPT_CACHE** ppCache)
 {
     for (int i = 0; i < m_nFonts; ++i) {

@@ -10,6 +10,19 @@
 
 #include <array>
 
+// How the glyph is drawn besides its size: the options and the chosen face
+// (empty: the font mapper's choice within Shift-JIS).
+struct GlyphStyle {
+    bool bold = false;
+    bool italic = false;
+    CStringW face;
+};
+
+// The font that draws a character in a view whose outer size is cx by cy:
+// its cell is the view's height, and a full-width (wide) character is asked
+// for at half the view's width, any other at the whole of it.
+LOGFONTW GlyphLogFont(bool wide, int cx, int cy, const GlyphStyle& style);
+
 class CGlyphFonts {
 public:
     CGlyphFonts() = default;

@@ -23,6 +23,9 @@
 //   probe clip-get               prints the clipboard's CF_TEXT as hex, or "none"
 //   probe clip-set-unicode HEX   the same in CF_UNICODETEXT (HEX: UTF-16LE bytes)
 //   probe clip-get-unicode
+//   probe clip-picture DIR       the clipboard's pictures: its enhanced metafile played at its frame's size
+//                                on white into DIR/emf.bmp, "emf W H TEXTRECORDS"; its CF_DIB as DIR/dib.bmp,
+//                                "dib W H"; "none" for a form it lacks
 //   probe exstyle                the main window's extended style, in hex
 //   probe fontbox-sel            the font box's selected position (-1 for none)
 //   probe fontbox-wheel D X Y    posts a wheel turn of D at screen point X Y to the font box's
@@ -264,6 +267,63 @@ int GetClipboard(UINT format)
     return 0;
 }
 
+// A DIB (its header, then its bits) as a .bmp file.
+void WriteBmp(const std::string& path, const BITMAPINFOHEADER& h, const void* bits)
+{
+    const DWORD cbBits = static_cast<DWORD>((h.biWidth * h.biBitCount / 8 + 3) & ~3) * static_cast<DWORD>(std::abs(h.biHeight));
+    BITMAPFILEHEADER f{0x4D42, static_cast<DWORD>(sizeof f + sizeof h + cbBits), 0, 0, static_cast<DWORD>(sizeof f + sizeof h)};
+    FILE* out = std::fopen(path.c_str(), "wb");
+    std::fwrite(&f, sizeof f, 1, out);
+    std::fwrite(&h, sizeof h, 1, out);
+    std::fwrite(bits, cbBits, 1, out);
+    std::fclose(out);
+}
+
+int CALLBACK CountTextRecord(HDC, HANDLETABLE*, const ENHMETARECORD* r, int, LPARAM n)
+{
+    const DWORD type = r->iType;
+    *reinterpret_cast<int*>(n) += type == EMR_EXTTEXTOUTW || type == EMR_EXTTEXTOUTA || type == 108 /* EMR_SMALLTEXTOUT */ ||
+                                  type == EMR_POLYTEXTOUTA || type == EMR_POLYTEXTOUTW;
+    return 1;
+}
+
+int GetClipboardPictures(const std::string& dir)
+{
+    if (!::OpenClipboard(nullptr))
+        return 1;
+    if (HENHMETAFILE hMeta = static_cast<HENHMETAFILE>(::GetClipboardData(CF_ENHMETAFILE))) {
+        ENHMETAHEADER mh{};
+        ::GetEnhMetaFileHeader(hMeta, sizeof mh, &mh);
+        const int w = ::MulDiv(mh.rclFrame.right - mh.rclFrame.left, mh.szlDevice.cx, 100 * mh.szlMillimeters.cx);
+        const int h = ::MulDiv(mh.rclFrame.bottom - mh.rclFrame.top, mh.szlDevice.cy, 100 * mh.szlMillimeters.cy);
+        int text = 0;
+        ::EnumEnhMetaFile(nullptr, hMeta, &CountTextRecord, &text, nullptr);
+        BITMAPINFO bi{{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        void* bits = nullptr;
+        HDC hdc = ::CreateCompatibleDC(nullptr);
+        HBITMAP hbm = ::CreateDIBSection(hdc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ::SelectObject(hdc, hbm);
+        RECT rc{0, 0, w, h};
+        ::FillRect(hdc, &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        ::PlayEnhMetaFile(hdc, hMeta, &rc);
+        ::GdiFlush();
+        WriteBmp(dir + "/emf.bmp", bi.bmiHeader, bits);
+        std::printf("emf %d %d %d\n", w, h, text);
+    } else {
+        std::printf("none\n");
+    }
+    HANDLE hDib = ::GetClipboardData(CF_DIB);
+    if (const auto* dib = hDib ? static_cast<const BITMAPINFOHEADER*>(::GlobalLock(hDib)) : nullptr) {
+        WriteBmp(dir + "/dib.bmp", *dib, dib + 1);
+        std::printf("dib %ld %ld\n", dib->biWidth, dib->biHeight);
+        ::GlobalUnlock(hDib);
+    } else {
+        std::printf("none\n");
+    }
+    ::CloseClipboard();
+    return 0;
+}
+
 // The view's accessible name as a screen reader reads it (hex), or "none".
 void PrintAccessibleName(HWND hView)
 {
@@ -347,6 +407,8 @@ int main(int argc, char** argv)
         return SetClipboard(argv[2], TextFormat(cmd), argc > 3 ? argv[3] : nullptr);
     if (cmd == "clip-get" || cmd == "clip-get-unicode")
         return GetClipboard(TextFormat(cmd));
+    if (cmd == "clip-picture" && argc > 2)
+        return GetClipboardPictures(argv[2]);
     if (cmd == "hold" && argc > 3) {
         const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | (argc > 4 ? FILE_SHARE_DELETE : 0);
         const HANDLE hFile = ::CreateFileA(argv[2], GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);

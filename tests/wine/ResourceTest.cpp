@@ -21,6 +21,7 @@ static_assert(ID_VIEW_CLIPWATCH == 32772 && ID_VIEW_TOPMOST == 32773 && ID_FONTB
 static_assert(ID_FONT_BOLD == 32776 && ID_FONT_ITALIC == 32777, "ids");
 static_assert(ID_PREV_CHAR == 32779 && ID_NEXT_CHAR == 32780 && ID_INPUT_TEXT == 32781, "ids");
 static_assert(ID_FIRST_CHAR == 32782 && ID_LAST_CHAR == 32783 && ID_VIEW_FULLSCREEN == 32784, "ids");
+static_assert(ID_EDIT_COPY_PICTURE == 32786 && ID_FILE_SAVE_PICTURE == 32787, "ids");
 static_assert(ID_INDICATOR_POS == 61204, "ids");
 static_assert(ID_FILE_NEW == 57600 && ID_APP_EXIT == 57665 && ID_APP_ABOUT == 57664, "ids");
 static_assert(ID_EDIT_COPY == 57634 && ID_EDIT_CUT == 57635 && ID_EDIT_PASTE == 57637 && ID_EDIT_UNDO == 57643, "ids");
@@ -143,6 +144,10 @@ const Row kRows[] = {
     {ID_FIRST_CHAR, "最初の文字に移動します。", "最初の文字"},
     {ID_LAST_CHAR, "最後の文字に移動します。", "最後の文字"},
     {ID_VIEW_FULLSCREEN, "文字を画面全体に表示します。F11 または Esc で元に戻ります。", "全画面表示"},
+    {ID_EDIT_COPY_PICTURE, "文字を画像としてクリップボードにコピーします。", "画像としてコピー"},
+    {ID_FILE_SAVE_PICTURE, "文字を画像ファイル (PNG、SVG、EMF) に保存します。", "画像として保存"},
+    {IDS_PICTURE_TYPES, "PNG 画像 (*.png)|*.png|SVG 画像 (*.svg)|*.svg|拡張メタファイル (*.emf)|*.emf|", nullptr},
+    {IDS_PICTURE_NOT_SAVED, "画像を保存できませんでした。", nullptr},
     // The framework's commands it offers or maps to keys.
     {ID_FILE_NEW, "新しいウインドウを開きます。", "新規作成"},
     {ID_EDIT_COPY, "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存", "ｺﾋﾟｰ"},
@@ -247,9 +252,14 @@ TEST(ResourceMenu, PopupsItemsTextsAndIdsInOrder)
 {
     const Popup popups[] = {
         {"ﾌｧｲﾙ(&F)",
-         {{"新規作成(&N)", ID_FILE_NEW}, kSeparator, {"ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", ID_APP_EXIT}}},
+         {{"新規作成(&N)", ID_FILE_NEW},
+          kSeparator,
+          {"画像として保存(&S)...", ID_FILE_SAVE_PICTURE},
+          kSeparator,
+          {"ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", ID_APP_EXIT}}},
         {"編集(&E)",
          {{"貼り付け(&P)\tCtrl+V", ID_EDIT_PASTE},
+          {"画像としてコピー(&C)\tCtrl+Shift+C", ID_EDIT_COPY_PICTURE},
           kSeparator,
           {"文字列の入力(&I)...\tCtrl+I", ID_INPUT_TEXT},
           kSeparator,
@@ -303,11 +313,12 @@ TEST(ResourceMenu, PopupsItemsTextsAndIdsInOrder)
 // ---------------------------------------------------------------------------
 // Accelerators
 
-TEST(ResourceAccelerators, SeventeenEntriesWithTheirFlagsKeysAndCommands)
+TEST(ResourceAccelerators, EighteenEntriesWithTheirFlagsKeysAndCommands)
 {
     struct Entry { BYTE flags; WORD key; WORD cmd; };
     const Entry expected[] = {
         {0x0B, 0x43, ID_EDIT_COPY},       // Ctrl+C
+        {0x0F, 0x43, ID_EDIT_COPY_PICTURE}, // Ctrl+Shift+C
         {0x0B, 0x56, ID_EDIT_PASTE},      // Ctrl+V
         {0x13, VK_BACK, ID_EDIT_UNDO},    // Alt+Backspace
         {0x07, VK_DELETE, ID_EDIT_CUT},   // Shift+Delete
