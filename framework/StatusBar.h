@@ -12,6 +12,9 @@ public:
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
     // One pane per id; a non-zero id's string row gives its width and first text.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
+    // The pane is as wide as the text it shows (none while empty), not its
+    // string row; it is emptied.
+    void FitPaneToText(int nIndex);
     // A text in the system's code page, or in Unicode.
     void SetPaneText(int nIndex, const char* lpszNewText);
     void SetPaneText(int nIndex, const wchar_t* lpszNewText);
@@ -31,11 +34,13 @@ protected:
 
 private:
     bool IsPane(int nIndex) const { return nIndex >= 0 && nIndex < GetCount(); }
-    // Each pane as wide as its string row's text.
+    // Each pane as wide as its string row's text (or its own, see FitPaneToText).
     void MeasurePanes();
+    int TextWidth(const CStringW& text);
     void UpdateParts();
     CFont m_font;
     std::vector<UINT> m_ids;
     std::vector<int> m_widths;
     std::vector<CStringW> m_texts;
+    std::vector<bool> m_fits; // FitPaneToText
 };

@@ -1,7 +1,6 @@
 #include "GlyphFonts.h"
 
 #include <cstring>
-#include <cwchar>
 
 HFONT CGlyphFonts::Get(const LOGFONTW& lf, SCRIPT_CACHE** ppCache)
 {
@@ -12,10 +11,10 @@ HFONT CGlyphFonts::Get(const LOGFONTW& lf, SCRIPT_CACHE** ppCache)
             return m_fonts[i];
         }
     }
-    // Another size or face: the fonts of the last one are of no more use.
-    if (m_nFonts == kMaxFonts ||
-        (m_nFonts > 0 && (m_logFonts[0].lfHeight != lf.lfHeight ||
-                          std::wcscmp(m_logFonts[0].lfFaceName, lf.lfFaceName) != 0)))
+    // Another size: the fonts of the last one are of no more use. Faces
+    // alternate (a face stands in for characters the chosen one lacks), and
+    // those of a face chosen before go once the set is full.
+    if (m_nFonts == kMaxFonts || (m_nFonts > 0 && m_logFonts[0].lfHeight != lf.lfHeight))
         Release();
     if (!m_fonts[m_nFonts].CreateFontIndirect(&lf))
         return nullptr;
