@@ -9,7 +9,8 @@
 // of the glyphs beside the one shown, both ways. Last, steps through the same
 // characters kept beside '?' bytes (as characters code page 932 lacks are,
 // drawn through Uniscribe), against the text in code page 932, in alternating
-// rounds.
+// rounds; and so a text of Hangul, which the chosen face lacks (drawn in a
+// face that has it, found once per character), against one of kanji.
 //
 //     step_bench [round trips]
 //
@@ -215,11 +216,13 @@ void PrintLine(const char* what, const std::vector<double>& v)
                 Percentile(v, 0.9), Percentile(v, 0.99), Percentile(v, 1.0), v.size());
 }
 
-// The text's characters each kept beside a '?', as if code page 932 lacked them.
-Cp932Text AllKept(const std::string& text)
+// 40 kanji, and 40 Hangul syllables.
+const char kKanjiUtf8[] = "日本語漢字文化東京大阪名古屋札幌福岡横浜神戸京都奈良山川海空雨雪風花鳥月星森林竹";
+const char kHangulUtf8[] = "대한민국의모든국민은인간으로서의존엄과가치를가지며행복을추구할권리를가진다국가는";
+
+// A text's characters each kept beside a '?', as if code page 932 lacked them.
+Cp932Text AllKept(const wchar_t* units, int n)
 {
-    wchar_t units[128];
-    const int n = ::MultiByteToWideChar(932, 0, text.c_str(), -1, units, 128) - 1;
     Cp932Text kept;
     for (int i = 0; i < n; ++i) {
         kept.bytes += '?';
@@ -228,11 +231,22 @@ Cp932Text AllKept(const std::string& text)
     return kept;
 }
 
-// Steps through glyphs drawn before: the text in code page 932 and the same
-// characters kept, a round trip of each in turn (the first only draws them).
-void CompareKept(CMainFrame& frame, const std::string& text, int roundTrips)
+Cp932Text AllKept(const std::string& text)
 {
-    const Cp932Text kept = AllKept(text);
+    wchar_t units[128];
+    return AllKept(units, ::MultiByteToWideChar(932, 0, text.c_str(), -1, units, 128) - 1);
+}
+
+Cp932Text AllKeptUtf8(const char* utf8)
+{
+    wchar_t units[128];
+    return AllKept(units, ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, units, 128) - 1);
+}
+
+// Steps through glyphs drawn before: a text in code page 932 and a text of
+// kept characters, a round trip of each in turn (the first only draws them).
+void CompareKept(CMainFrame& frame, const std::string& text, const Cp932Text& kept, const char* what, int roundTrips)
+{
     std::vector<double> steps[2];
     int unmoved = 0;
     for (int round = 0; round <= roundTrips; ++round) {
@@ -251,8 +265,8 @@ void CompareKept(CMainFrame& frame, const std::string& text, int roundTrips)
         }
     }
     PrintLine("step, code page", steps[0]);
-    PrintLine("step, kept", steps[1]);
-    std::printf("  ratio kept / code page (medians): %.2f\n", Percentile(steps[1], 0.5) / Percentile(steps[0], 0.5));
+    PrintLine(what, steps[1]);
+    std::printf("  ratio %s / code page (medians): %.2f\n", what, Percentile(steps[1], 0.5) / Percentile(steps[0], 0.5));
 }
 
 } // namespace
@@ -321,7 +335,10 @@ int main(int argc, char** argv)
     }
     std::printf("characters kept beside the text, view %d x %d\n", 1920, 1080);
     SizeViewTo(frame, 1920, 1080);
-    CompareKept(frame, text, roundTrips);
+    CompareKept(frame, text, AllKept(text), "step, kept", roundTrips);
+    std::printf("Hangul, drawn in a face standing in for the chosen one, against kanji, view %d x %d\n", 1920,
+                1080);
+    CompareKept(frame, wine_test::Sjis(kKanjiUtf8), AllKeptUtf8(kHangulUtf8), "step, Hangul", roundTrips);
     if (unmoved)
         std::printf("%d step(s) did not move the cursor\n", unmoved);
 
