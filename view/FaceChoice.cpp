@@ -88,6 +88,29 @@ std::vector<std::u16string> LinkedFaceNames(const char16_t* list, size_t cch)
     return faces;
 }
 
+std::u16string EnglishFamilyName(const unsigned char* table, size_t size)
+{
+    const auto word = [&](size_t at) { return at + 2 <= size ? (table[at] << 8 | table[at + 1]) : -1; };
+    const int count = word(2), strings = word(4);
+    for (int i = 0; i < count && strings >= 0; ++i) {
+        const size_t record = 6 + 12 * static_cast<size_t>(i);
+        if (record + 12 > size)
+            return {};
+        // Windows' platform (3), Unicode BMP (1), US English (0x409), the family (1).
+        if (word(record) != 3 || word(record + 2) != 1 || word(record + 4) != 0x409 || word(record + 6) != 1)
+            continue;
+        const size_t length = static_cast<size_t>(word(record + 8));
+        const size_t start = static_cast<size_t>(strings) + static_cast<size_t>(word(record + 10));
+        if (start + length > size)
+            return {};
+        std::u16string name;
+        for (size_t at = start; at + 1 < start + length; at += 2)
+            name += static_cast<char16_t>(word(at)); // big-endian UTF-16
+        return name;
+    }
+    return {};
+}
+
 std::vector<std::u16string> ScriptFaces(const std::u16string& text)
 {
     for (size_t i = 0; i < text.size();) {

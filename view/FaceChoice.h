@@ -23,6 +23,11 @@ public:
 // "file,face[,scaling...]" in cch units; an entry naming only a file is skipped.
 std::vector<std::u16string> LinkedFaceNames(const char16_t* list, size_t cch);
 
+// The English family name in a font's naming table (its 'name' table's
+// bytes): the name Windows keys a face's link list by, whatever name the face
+// is listed by (ＭＳ ゴシック is MS Gothic); empty where the table has none.
+std::u16string EnglishFamilyName(const unsigned char* table, size_t size);
+
 // The faces Windows installs for the script of text's first character that
 // has one (Hangul, Han, emoji), in the order they are tried.
 std::vector<std::u16string> ScriptFaces(const std::u16string& text);

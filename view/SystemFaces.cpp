@@ -61,6 +61,22 @@ const std::vector<std::u16string>& CSystemFaces::InstalledFaces()
 
 std::vector<std::u16string> CSystemFaces::LinkedFaces(const std::u16string& face)
 {
+    if (!m_bLinked || face != m_linkedFace) {
+        m_linked = LinkList(face);
+        if (m_linked.empty()) {
+            // Kept under the face's English name: a Japanese system lists MS Gothic as ＭＳ ゴシック.
+            const std::u16string english = EnglishName(face);
+            if (!english.empty() && english != face)
+                m_linked = LinkList(english);
+        }
+        m_linkedFace = face;
+        m_bLinked = true;
+    }
+    return m_linked;
+}
+
+std::vector<std::u16string> CSystemFaces::LinkList(const std::u16string& face)
+{
     DWORD cb = 0;
     const wchar_t kKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink";
     if (::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, WideOf(face), RRF_RT_REG_MULTI_SZ, nullptr, nullptr, &cb) !=
@@ -74,18 +90,39 @@ std::vector<std::u16string> CSystemFaces::LinkedFaces(const std::u16string& face
     return LinkedFaceNames(reinterpret_cast<const char16_t*>(list.data()), cb / sizeof(wchar_t));
 }
 
-bool CSystemFaces::HasGlyphs(const std::u16string& face, const std::u16string& text)
+std::u16string CSystemFaces::EnglishName(const std::u16string& face)
 {
-    if (text.empty())
-        return true;
+    CFont font;
+    if (!m_dc || !CreateProbeFont(font, face))
+        return {};
+    CSelectObject select(m_dc, font);
+    const DWORD kName = 0x656D616E; // 'name', as the bytes stand in the file
+    const DWORD cb = ::GetFontData(m_dc, kName, 0, nullptr, 0);
+    if (cb == GDI_ERROR || cb == 0)
+        return {};
+    std::vector<unsigned char> table(cb);
+    if (::GetFontData(m_dc, kName, 0, table.data(), cb) != cb)
+        return {};
+    return EnglishFamilyName(table.data(), table.size());
+}
+
+bool CSystemFaces::CreateProbeFont(CFont& font, const std::u16string& face)
+{
     if (face.size() >= LF_FACESIZE)
         return false;
     LOGFONTW lf{};
     lf.lfHeight = -32; // the glyphs a face maps are the same at every size
     lf.lfCharSet = DEFAULT_CHARSET;
     std::wcsncpy(lf.lfFaceName, WideOf(face), LF_FACESIZE - 1);
+    return font.CreateFontIndirect(&lf);
+}
+
+bool CSystemFaces::HasGlyphs(const std::u16string& face, const std::u16string& text)
+{
+    if (text.empty())
+        return true;
     CFont font;
-    if (!m_dc || !font.CreateFontIndirect(&lf))
+    if (!m_dc || !CreateProbeFont(font, face))
         return false;
     CSelectObject select(m_dc, font);
     return ShapesWhole(m_dc, text);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A character the chosen face (IPA明朝) lacks is drawn in an installed face that
-# has it, and the status bar names that face; with View ▸ Other Faces off (kept
+# has it (one its link list names first), and the status bar names that face; with View ▸ Other Faces off (kept
 # for the next start) the chosen face's missing-glyph box is drawn.
 source "$(dirname "$0")/lib.sh"
 
@@ -51,6 +51,17 @@ stop_app
 start_app
 show 한 hangul-again
 [ "$(glyph_diff hangul-again none)" -lt 300 ] || fail "fallback was on again after a restart"
+stop_app
+
+# The chosen face's link list comes first, found under its English name
+# (IPAMincho), a face in it that is not installed passed over.
+use_locale ja_JP.UTF-8 fallback
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v IPAMincho \
+    /t REG_MULTI_SZ /d 'MISSING.TTF,Missing Face\0NanumMyeongjo.ttf,NanumMyeongjo' /f >/dev/null 2>&1
+rm -f "$APPDIR/quelvan.ini"
+start_app
+show 한 linked
+[ "$(face_note)" = 'NanumMyeongjo で表示' ] || fail "the link list gave '$(face_note)' for 한"
 stop_app
 
 # An English system: the same face for 한, named in English.

@@ -69,3 +69,14 @@ TEST(FaceChoice, LinkListEntries)
     EXPECT_EQ(LinkedFaceNames(list, sizeof list / sizeof list[0] - 1),
               (std::vector<std::u16string>{u"MS UI Gothic", u"Malgun Gothic"}));
 }
+
+TEST(FaceChoice, EnglishFamilyNameOfANamingTable)
+{
+    // Two family names (Japanese, then English) in big-endian UTF-16.
+    const std::vector<unsigned char> t = {0, 0, 0, 2, 0, 30,                          // 2 records
+                                          0, 3, 0, 1, 4, 0x11, 0, 1, 0, 4, 0, 0,       // Japanese
+                                          0, 3, 0, 1, 4, 9, 0, 1, 0, 4, 0, 4,          // English
+                                          0xFF, 0x2D, 0xFF, 0x33, 0, 'M', 0, 'S'};     // ＭＳ, MS
+    EXPECT_EQ(EnglishFamilyName(t.data(), t.size()), u"MS");
+    EXPECT_EQ(EnglishFamilyName(t.data(), t.size() - 1), u""); // cut short
+}
