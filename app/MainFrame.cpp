@@ -29,15 +29,20 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_FONT_BOLD, OnUpdateFontBold)
     ON_COMMAND(ID_FONT_ITALIC, OnFontItalic)
     ON_UPDATE_COMMAND_UI(ID_FONT_ITALIC, OnUpdateFontItalic)
+    ON_COMMAND(ID_VIEW_FALLBACK, OnViewFallback)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_FALLBACK, OnUpdateViewFallback)
+    ON_MESSAGE(WM_FONTCHANGE, OnFontChange)
     ON_UPDATE_COMMAND_UI(ID_INDICATOR_CODE, OnUpdateIndicatorCode)
     ON_UPDATE_COMMAND_UI(ID_INDICATOR_UNICODE, OnUpdateIndicatorUnicode)
     ON_UPDATE_COMMAND_UI(ID_INDICATOR_POS, OnUpdateIndicatorPos)
     ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_FACE, OnUpdateIndicatorFace)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
 {
     m_nFlags = settings::ReadOptionBits(theApp);
+    m_bFallback = settings::ReadFallback(theApp);
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
@@ -100,7 +105,7 @@ void CMainFrame::OnDestroy()
     if (m_nFlags & FLAG_CLIPWATCH)
         LeaveClipboardChain();
     LeaveFullScreen(false); // the placement saved is the window's own
-    settings::SaveSettings(theApp, *this, m_nFlags, m_wndToolBar.m_wndFontBox);
+    settings::SaveSettings(theApp, *this, m_nFlags, m_bFallback, m_wndToolBar.m_wndFontBox);
     CFrameWnd::OnDestroy();
 }
 
@@ -160,4 +165,21 @@ void CMainFrame::OnFontItalic()
 void CMainFrame::OnUpdateFontItalic(CCmdUI* pCmdUI)
 {
     pCmdUI->SetCheck(IsItalic() != 0);
+}
+
+void CMainFrame::OnViewFallback()
+{
+    m_bFallback = !m_bFallback;
+    m_wndView.OnFacesChanged();
+}
+
+void CMainFrame::OnUpdateViewFallback(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bFallback);
+}
+
+LRESULT CMainFrame::OnFontChange(WPARAM, LPARAM)
+{
+    m_wndView.OnFontsInstalled();
+    return 0;
 }

@@ -20,6 +20,8 @@ public:
 
     int IsBold() const { return m_nFlags & FLAG_BOLD; }
     int IsItalic() const { return m_nFlags & FLAG_ITALIC; }
+    // Characters the chosen face lacks are drawn in a face that has them.
+    bool IsFallbackOn() const { return m_bFallback; }
     // The face chosen for the glyph; empty while none is chosen.
     CStringW GetSelectedFace() const;
     BOOL FillFontBox();
@@ -54,16 +56,21 @@ protected:
     void OnUpdateFontBold(CCmdUI* pCmdUI);
     void OnFontItalic();
     void OnUpdateFontItalic(CCmdUI* pCmdUI);
+    void OnViewFallback();
+    void OnUpdateViewFallback(CCmdUI* pCmdUI);
+    LRESULT OnFontChange(WPARAM wParam, LPARAM lParam);
     void OnUpdateIndicatorCode(CCmdUI* pCmdUI);
     void OnUpdateIndicatorUnicode(CCmdUI* pCmdUI);
     void OnUpdateIndicatorPos(CCmdUI* pCmdUI);
     // No narrower than the status bar's panes.
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    void OnUpdateIndicatorFace(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     bool m_bCreated = false;    // WM_CREATE built everything
+    bool m_bFallback = true;    // see IsFallbackOn
     bool m_bPasting = false;    // a paste is reading the clipboard
     bool m_bPasteAgain = false; // the clipboard changed during that read
 

@@ -1,6 +1,6 @@
 // The main frame's toolbar (with the font box) and status bar, the texts of
-// the status bar's three right panes, and the frame's least width, which
-// shows them all.
+// the status bar's right panes, and the frame's least width, which shows
+// them all.
 #include "MainFrame.h"
 
 #include "../framework/CommandRow.h"
@@ -12,7 +12,11 @@
 
 namespace {
 
-const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_POS, ID_INDICATOR_CODE, ID_INDICATOR_UNICODE};
+// The face pane is the last, so that the others keep their places; it stays
+// when the message pane shows a menu's or a button's prompt, and takes room
+// only while it names a face.
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_POS, ID_INDICATOR_CODE, ID_INDICATOR_UNICODE,
+                            ID_INDICATOR_FACE};
 
 } // namespace
 
@@ -34,6 +38,7 @@ BOOL CMainFrame::CreateBars()
     if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators))))
         return FALSE;
+    m_wndStatusBar.FitPaneToText(m_wndStatusBar.GetCount() - 1);
 
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
@@ -74,4 +79,10 @@ LRESULT CMainFrame::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
         least.x = std::max(least.x, rc.right - rc.left);
     }
     return result;
+}
+
+void CMainFrame::OnUpdateIndicatorFace(CCmdUI* pCmdUI)
+{
+    // In Unicode: a face's name may be in any language.
+    m_wndStatusBar.SetPaneText(static_cast<int>(pCmdUI->m_nIndex), m_wndView.GetFaceNote().c_str());
 }

@@ -9,8 +9,9 @@
 // of the glyphs beside the one shown, both ways. Last, steps through the same
 // characters kept beside '?' bytes (as characters code page 932 lacks are,
 // drawn through Uniscribe), against the text in code page 932, in alternating
-// rounds; and so for 40 emoji ZWJ sequences, each one character of five code
-// points.
+// rounds; so for 40 emoji ZWJ sequences, each one character of five code
+// points; and so a text of Hangul, which the chosen face lacks (drawn in a
+// face that has it, found once per character), against one of kanji.
 //
 //     step_bench [round trips]
 //
@@ -217,17 +218,31 @@ void PrintLine(const char* what, const std::vector<double>& v)
                 Percentile(v, 0.9), Percentile(v, 0.99), Percentile(v, 1.0), v.size());
 }
 
-// The text's characters each kept beside a '?', as if code page 932 lacked them.
-Cp932Text AllKept(const std::string& text)
+// 40 kanji, and 40 Hangul syllables.
+const char kKanjiUtf8[] = "日本語漢字文化東京大阪名古屋札幌福岡横浜神戸京都奈良山川海空雨雪風花鳥月星森林竹";
+const char kHangulUtf8[] = "대한민국의모든국민은인간으로서의존엄과가치를가지며행복을추구할권리를가진다국가는";
+
+// A text's characters each kept beside a '?', as if code page 932 lacked them.
+Cp932Text AllKept(const wchar_t* units, int n)
 {
-    wchar_t units[128];
-    const int n = ::MultiByteToWideChar(932, 0, text.c_str(), -1, units, 128) - 1;
     Cp932Text kept;
     for (int i = 0; i < n; ++i) {
         kept.bytes += '?';
         kept.kept.push_back(KeptChar{static_cast<size_t>(i), static_cast<char32_t>(units[i])});
     }
     return kept;
+}
+
+Cp932Text AllKept(const std::string& text)
+{
+    wchar_t units[128];
+    return AllKept(units, ::MultiByteToWideChar(932, 0, text.c_str(), -1, units, 128) - 1);
+}
+
+Cp932Text AllKeptUtf8(const char* utf8)
+{
+    wchar_t units[128];
+    return AllKept(units, ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, units, 128) - 1);
 }
 
 // Steps through glyphs drawn before: the text in code page 932 and another
@@ -337,6 +352,9 @@ int main(int argc, char** argv)
     CompareSteps(frame, text, AllKept(text), "kept", roundTrips);
     std::printf("40 emoji ZWJ sequences of five code points each, against the text, view %d x %d\n", 1920, 1080);
     CompareSteps(frame, text, ZwjSequences(), "ZWJ sequences", roundTrips);
+    std::printf("Hangul, drawn in a face standing in for the chosen one, against kanji, view %d x %d\n", 1920,
+                1080);
+    CompareSteps(frame, wine_test::Sjis(kKanjiUtf8), AllKeptUtf8(kHangulUtf8), "Hangul", roundTrips);
     if (unmoved)
         std::printf("%d step(s) did not move the cursor\n", unmoved);
 

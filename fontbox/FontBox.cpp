@@ -58,7 +58,7 @@ void CFontBox::OnSelChange()
 {
     // The same character, repainted at once in the newly chosen face.
     if (CMainFrame* pFrame = static_cast<CMainFrame*>(AfxGetMainWnd()))
-        pFrame->m_wndView.Invalidate(TRUE);
+        pFrame->m_wndView.OnFacesChanged();
 }
 
 void CFontBox::GetItemText(int nIndex, wchar_t* text, int cchText) const

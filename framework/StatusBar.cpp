@@ -54,6 +54,7 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
         return FALSE;
     m_ids.assign(lpIDArray, lpIDArray + nIDCount);
     m_texts.assign(static_cast<size_t>(nIDCount), CStringW());
+    m_fits.assign(static_cast<size_t>(nIDCount), false);
     for (int i = 0; i < nIDCount; ++i) {
         if (m_ids[static_cast<size_t>(i)] == ID_SEPARATOR)
             continue; // the message pane takes what the others leave
@@ -71,18 +72,32 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
 void CStatusBar::MeasurePanes()
 {
     // From the string rows, not the texts shown now, which vary.
-    CClientDC dc(this);
-    CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
     m_widths.assign(m_ids.size(), 0);
     for (size_t i = 0; i < m_ids.size(); ++i) {
-        if (m_ids[i] == ID_SEPARATOR)
-            continue;
-        const CStringW text = AfxLoadText(m_ids[i]);
-        SIZE extent{};
-        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        m_widths[i] = extent.cx;
+        if (m_ids[i] != ID_SEPARATOR)
+            m_widths[i] = TextWidth(m_fits[i] ? m_texts[i] : AfxLoadText(m_ids[i]));
     }
     UpdateParts();
+}
+
+int CStatusBar::TextWidth(const CStringW& text)
+{
+    if (text.empty())
+        return 0;
+    CClientDC dc(this);
+    CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+}
+
+void CStatusBar::FitPaneToText(int nIndex)
+{
+    if (!IsPane(nIndex))
+        return;
+    m_fits[static_cast<size_t>(nIndex)] = true;
+    m_texts[static_cast<size_t>(nIndex)] = L"x"; // so that the empty text is set
+    SetPaneText(nIndex, L"");
 }
 
 void CStatusBar::UpdateParts()
@@ -106,6 +121,8 @@ void CStatusBar::UpdateParts()
 
 int CStatusBar::PartWidth(size_t nIndex) const
 {
+    if (m_fits[nIndex] && m_widths[nIndex] == 0) // an empty pane that fits its text takes no room
+        return 0;
     int borders[3] = {};
     SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     return m_widths[nIndex] + 2 * borders[0] + 2 * borders[2] + 4;
@@ -114,8 +131,10 @@ int CStatusBar::PartWidth(size_t nIndex) const
 int CStatusBar::GetPanesWidth() const
 {
     int width = (::GetWindowLongA(m_hWnd, GWL_STYLE) & SBARS_SIZEGRIP) ? AfxGetSystemMetrics(SM_CXVSCROLL, m_nDpi) : 0;
-    for (size_t i = 1; i < m_ids.size(); ++i)
-        width += PartWidth(i);
+    for (size_t i = 1; i < m_ids.size(); ++i) {
+        if (!m_fits[i]) // a pane fitted to a passing note does not hold the window wide
+            width += PartWidth(i);
+    }
     return width;
 }
 
@@ -142,6 +161,10 @@ void CStatusBar::SetPaneText(int nIndex, const wchar_t* lpszNewText)
     if (current == lpszNewText)
         return;
     current = lpszNewText;
+    if (m_fits[static_cast<size_t>(nIndex)]) {
+        m_widths[static_cast<size_t>(nIndex)] = TextWidth(current);
+        UpdateParts();
+    }
     SendMessage(SB_SETTEXTW, static_cast<WPARAM>(nIndex) | (nIndex == 0 ? SBT_NOBORDERS : 0),
                 reinterpret_cast<LPARAM>(current.c_str()));
 }

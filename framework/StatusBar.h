@@ -12,6 +12,9 @@ public:
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
     // One pane per id; a non-zero id's string row gives its width and first text.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
+    // The pane is as wide as the text it shows (none while empty), not its
+    // string row; it is emptied.
+    void FitPaneToText(int nIndex);
     // A text in the system's code page, or in Unicode.
     void SetPaneText(int nIndex, const char* lpszNewText);
     void SetPaneText(int nIndex, const wchar_t* lpszNewText);
@@ -19,7 +22,8 @@ public:
     UINT GetItemID(int nIndex) const { return IsPane(nIndex) ? m_ids[static_cast<size_t>(nIndex)] : 0; }
     int GetPaneWidth(int nIndex) const { return IsPane(nIndex) ? m_widths[static_cast<size_t>(nIndex)] : 0; }
     int GetCount() const { return static_cast<int>(m_ids.size()); }
-    // The width that shows every pane but the message pane whole (and the grip).
+    // The width that shows every pane but the message pane whole (and the grip);
+    // a pane fitted to its text, which comes and goes, does not count.
     int GetPanesWidth() const;
 
     SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
@@ -33,8 +37,9 @@ protected:
 
 private:
     bool IsPane(int nIndex) const { return nIndex >= 0 && nIndex < GetCount(); }
-    // Each pane as wide as its string row's text.
+    // Each pane as wide as its string row's text (or its own, see FitPaneToText).
     void MeasurePanes();
+    int TextWidth(const CStringW& text);
     void UpdateParts();
     // The room pane nIndex takes, its borders included.
     int PartWidth(size_t nIndex) const;
@@ -42,4 +47,5 @@ private:
     std::vector<UINT> m_ids;
     std::vector<int> m_widths;
     std::vector<CStringW> m_texts;
+    std::vector<bool> m_fits; // FitPaneToText
 };

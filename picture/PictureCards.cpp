@@ -5,6 +5,7 @@
 #include "../settings/OptionFlags.h"
 #include "../settings/Settings.h"
 #include "../view/GlyphFonts.h"
+#include "../view/SystemFaces.h"
 #include "GlyphPicture.h"
 #include "WholeFile.h"
 
@@ -20,7 +21,7 @@ GlyphStyle StoredStyle(const CWinApp& app)
     const int flags = settings::ReadOptionBits(app);
     CClientDC screen(HWND{});
     return {(flags & FLAG_BOLD) != 0, (flags & FLAG_ITALIC) != 0,
-            fontbox::StoredFace(screen, settings::ReadFontSelection(app))};
+            fontbox::StoredFace(screen, settings::ReadFontSelection(app)), CStringW()};
 }
 
 // The bytes of the text that a view keeps (every one but tabs and line breaks).
@@ -58,9 +59,16 @@ int WritePictureCards(const cmdline::PicturesRequest& request, const CWinApp& ap
     const int size = request.size;
     CGlyphPicture picture;
     std::string bytes;
+    // Each character in the face the window would draw it in.
+    CSystemFaces faces;
+    CFaceChoice choice(faces);
+    const bool bFallback = settings::ReadFallback(app) && !style.face.empty();
     do {
         const CStringW shown = exchange::CurrentText(cursor);
-        const ShownGlyph glyph{shown, GlyphLogFont(cursor.CurrentIsWide(), size, size, style), {size, size}};
+        GlyphStyle drawn = style;
+        if (bFallback)
+            drawn.standIn = WideOf(choice.FaceFor(Utf16Of(style.face.c_str()), Utf16Of(shown.c_str())));
+        const ShownGlyph glyph{shown, GlyphLogFont(cursor.CurrentIsWide(), size, size, drawn), {size, size}};
         if (!picture.Make(glyph) || !picture.Encode(request.format, bytes))
             return cmdline::kNotDrawn;
         const std::string name = CardName(

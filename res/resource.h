@@ -7,6 +7,9 @@
 #define IDC_FONTBOX             101
 #define ID_INDICATOR_CODE       102
 #define ID_INDICATOR_UNICODE    103
+#define ID_INDICATOR_FACE       104
+#define IDS_SHOWN_IN            105
+#define IDS_NO_FACE             106
 #define IDR_MAINFRAME           128
 #define IDD_INPUT               132
 #define IDC_INPUT               1000
@@ -22,6 +25,7 @@
 #define ID_FIRST_CHAR           32782
 #define ID_LAST_CHAR            32783
 #define ID_VIEW_FULLSCREEN      32784
+#define ID_VIEW_FALLBACK        32785
 #define ID_EDIT_COPY_PICTURE    32786
 #define ID_FILE_SAVE_PICTURE    32787
 

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset cross >/dev/null
-cmake --build --preset cross --target quelvan bench_floor_window bench_bare_window startup_bench step_bench text_bench dpi_bench
+cmake --build --preset cross --target quelvan bench_floor_window bench_bare_window startup_bench step_bench text_bench dpi_bench fallback_bench
 
 # A prefix of their own. In the shared one, a server that the tests started on
 # their own, smaller Xvfb would set the screen size (and clamp the large view),
@@ -33,4 +33,6 @@ echo
 wine "$BIN/text_bench.exe" </dev/null | tr -d '\r' || status=1
 echo
 wine "$BIN/dpi_bench.exe" </dev/null | tr -d '\r' || status=1
+echo
+wine "$BIN/fallback_bench.exe" </dev/null | tr -d '\r' || status=1
 exit $status

@@ -9,7 +9,7 @@ packages=(
   lld llvm
   wine wine64
   xvfb xdotool x11-utils imagemagick
-  fonts-ipafont-gothic fonts-ipafont-mincho
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-nanum fonts-symbola
   locales googletest
   xsel python3-gi gir1.2-gtk-3.0
   uim-xim uim-anthy

@@ -20,6 +20,7 @@ const wchar_t kSection[] = L"settings";
 const wchar_t kPlacement[] = L"wp";
 const wchar_t kFlags[] = L"flags";
 const wchar_t kFontIndex[] = L"ffcomboindex";
+const wchar_t kFallback[] = L"fallback"; // a key of its own: older versions keep every bit of "flags"
 constexpr int kDefaultSize = 400;
 
 } // namespace
@@ -38,6 +39,11 @@ void UseSettingsFile(CWinApp& app)
 int ReadOptionBits(const CWinApp& app)
 {
     return static_cast<int>(app.GetProfileIntW(kSection, kFlags, 0));
+}
+
+bool ReadFallback(const CWinApp& app)
+{
+    return app.GetProfileIntW(kSection, kFallback, 1) != 0;
 }
 
 int ReadFontSelection(const CWinApp& app)
@@ -114,13 +120,14 @@ bool WriteInt(const wchar_t* pszFile, const wchar_t* pszKey, int nValue)
 
 // The profile calls rewrite the whole file for each key they change. True
 // when every key was written.
-bool WriteKeys(const wchar_t* pszFile, const CWnd& frame, int nFlags, const CComboBox& fontBox)
+bool WriteKeys(const wchar_t* pszFile, const CWnd& frame, int nFlags, bool bFallback, const CComboBox& fontBox)
 {
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;
     bool written = !::GetWindowPlacement(frame.m_hWnd, &wp) ||
                    ::WritePrivateProfileStructW(kSection, kPlacement, &wp, sizeof wp, pszFile);
     written = WriteInt(pszFile, kFlags, nFlags) && written;
+    written = WriteInt(pszFile, kFallback, bFallback ? 1 : 0) && written;
     const int nSel = fontBox.m_hWnd ? fontBox.GetCurSel() : CB_ERR;
     return (nSel == CB_ERR || WriteInt(pszFile, kFontIndex, nSel)) && written;
 }
@@ -266,7 +273,7 @@ void PutInPlace(const wchar_t* pszCopy, const wchar_t* pszFile, bool bReplacing,
 // writes a copy of its own ("<file>~<process id>") and puts it in the file's
 // place in one step, so that a process killed at any moment leaves the old
 // file or the new one, whole.
-void SaveSettings(const CWinApp& app, const CWnd& frame, int nFlags, const CComboBox& fontBox)
+void SaveSettings(const CWinApp& app, const CWnd& frame, int nFlags, bool bFallback, const CComboBox& fontBox)
 {
     const wchar_t* pszFile = app.m_pszProfileName;
     if (!pszFile)
@@ -303,9 +310,9 @@ void SaveSettings(const CWinApp& app, const CWnd& frame, int nFlags, const CComb
         way = SaveWay::InPlace;
     }
     if (way == SaveWay::InPlace) {
-        WriteKeys(pszFile, frame, nFlags, fontBox);
+        WriteKeys(pszFile, frame, nFlags, bFallback, fontBox);
     } else if (way == SaveWay::ByCopy) {
-        if (WriteKeys(copy, frame, nFlags, fontBox))
+        if (WriteKeys(copy, frame, nFlags, bFallback, fontBox))
             PutInPlace(copy, pszFile, replacing, retry);
         else
             ::DeleteFileW(copy); // part-written, by a full disk say

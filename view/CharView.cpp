@@ -3,6 +3,7 @@
 #include "../app/MainFrame.h"
 #include "../exchange/Cp932.h"
 #include "../exchange/ViewText.h"
+#include "../framework/CommandRow.h"
 #include "../res/resource.h"
 #include "InputDlg.h"
 #include "ShapedGlyph.h"
@@ -111,6 +112,36 @@ void CCharView::OnShownCharChanged()
     AnnounceShownChar();
 }
 
+CStringW CCharView::GetFaceNote() const
+{
+    const CMainFrame* pFrame = static_cast<const CMainFrame*>(AfxGetMainWnd());
+    if (!pFrame || m_cursor.IsEmpty())
+        return CStringW();
+    const std::u16string face = DrawingFace(m_cursor);
+    if (face.empty())
+        return AfxLoadText(IDS_NO_FACE);
+    if (pFrame->GetSelectedFace() == WideOf(face))
+        return CStringW();
+    CStringW note = AfxLoadText(IDS_SHOWN_IN);
+    const size_t at = note.find(L"%s");
+    if (at < note.size())
+        note.replace(at, 2, WideOf(face));
+    return note;
+}
+
+void CCharView::OnFacesChanged()
+{
+    Invalidate(TRUE);
+    AnnounceShownChar();
+}
+
+void CCharView::OnFontsInstalled()
+{
+    m_systemFaces.Forget();
+    m_faceChoice.Forget();
+    OnFacesChanged();
+}
+
 void CCharView::AnnounceShownChar()
 {
     // The accessible name is the character: the window's text, in Unicode,
@@ -133,6 +164,9 @@ void CCharView::AnnounceShownChar()
             const std::u16string codes = FormatCodePoints(GetCodePoints());
             CStringW description(text, text + std::strlen(text)); // ASCII
             description.append(codes.begin(), codes.end());
+            const CStringW note = GetFaceNote();
+            if (!note.empty())
+                description += L"  " + note;
             m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
             m_pAccProps->SetHwndPropStr(m_hWnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
                                         description.c_str());
@@ -217,22 +251,41 @@ LOGFONTW CCharView::GlyphFontFor(const CTextCursor& cursor, int cx, int cy) cons
 {
     GlyphStyle style;
     if (const CMainFrame* pFrame = static_cast<const CMainFrame*>(AfxGetMainWnd()))
-        style = {pFrame->IsBold() != 0, pFrame->IsItalic() != 0, pFrame->GetSelectedFace()};
+        style = {pFrame->IsBold() != 0, pFrame->IsItalic() != 0, pFrame->GetSelectedFace(),
+                 WideOf(DrawingFace(cursor))};
     return GlyphLogFont(cursor.CurrentIsWide(), cx, cy, style);
+}
+
+std::u16string CCharView::DrawingFace(const CTextCursor& cursor) const
+{
+    const CMainFrame* pFrame = static_cast<const CMainFrame*>(AfxGetMainWnd());
+    if (!pFrame)
+        return std::u16string();
+    const std::u16string chosen = Utf16Of(pFrame->GetSelectedFace().c_str());
+    if (chosen.empty() || cursor.IsEmpty() || !pFrame->IsFallbackOn())
+        return chosen;
+    return m_faceChoice.FaceFor(chosen, Utf16Of(exchange::CurrentText(cursor).c_str()));
 }
 
 namespace {
 
+// A font of a face standing in for the chosen one (see GlyphFontFor).
+bool IsStandIn(const LOGFONTW& lf)
+{
+    return lf.lfCharSet != SHIFTJIS_CHARSET;
+}
+
 // The cursor's character at the context's origin, in the user's window text
 // colour with no cell box of its own (the erased background shows around
-// the strokes). One that code page 932 lacks, or with others joined to it,
-// is shaped in the font (its shaping cache pCache) as one.
-void DrawGlyph(HDC hDC, const CTextCursor& cursor, SCRIPT_CACHE* pCache)
+// the strokes). One that code page 932 lacks, one with others joined to it,
+// or one drawn in a face other than the chosen one, is shaped in the font
+// (its shaping cache pCache) as one.
+void DrawGlyph(HDC hDC, const CTextCursor& cursor, SCRIPT_CACHE* pCache, bool bOtherFace)
 {
     ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
     ::SetBkMode(hDC, TRANSPARENT);
     const CStringW glyph = exchange::CurrentText(cursor);
-    if (cursor.CurrentKept() || cursor.CurrentEnd() > cursor.GetPos() + cursor.CurrentWidth())
+    if (cursor.CurrentKept() || cursor.CurrentEnd() > cursor.GetPos() + cursor.CurrentWidth() || bOtherFace)
         DrawShaped(hDC, glyph.c_str(), static_cast<int>(glyph.size()), pCache);
     else
         ::TextOutW(hDC, 0, 0, glyph.c_str(), static_cast<int>(glyph.size()));
@@ -259,11 +312,12 @@ void CCharView::OnPaint()
     POINT corners[2] = {{rc.left, rc.top}, {rc.right, rc.bottom}};
     dc.DPtoLP(corners, 2);
     SCRIPT_CACHE* pCache = nullptr;
-    HFONT hFont = m_fonts.Get(GlyphFont(corners[1].x - corners[0].x, corners[1].y - corners[0].y), &pCache);
+    const LOGFONTW lf = GlyphFont(corners[1].x - corners[0].x, corners[1].y - corners[0].y);
+    HFONT hFont = m_fonts.Get(lf, &pCache);
     if (!hFont)
         return;
     CSelectObject select(dc, hFont);
-    DrawGlyph(dc, m_cursor, pCache);
+    DrawGlyph(dc, m_cursor, pCache, IsStandIn(lf));
     m_bWarmPending = true;
 }
 
@@ -285,11 +339,12 @@ bool CCharView::WarmNeighbourGlyphs()
         if (!(forward ? neighbour.StepForward() : neighbour.StepBack()))
             continue;
         SCRIPT_CACHE* pCache = nullptr;
-        HFONT hFont = m_fonts.Get(GlyphFontFor(neighbour, rc.right - rc.left, rc.bottom - rc.top), &pCache);
+        const LOGFONTW lf = GlyphFontFor(neighbour, rc.right - rc.left, rc.bottom - rc.top);
+        HFONT hFont = m_fonts.Get(lf, &pCache);
         if (!hFont)
             continue;
         CSelectObject select(dc, hFont);
-        DrawGlyph(dc, neighbour, pCache);
+        DrawGlyph(dc, neighbour, pCache, IsStandIn(lf));
     }
     return true;
 }

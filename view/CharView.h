@@ -4,7 +4,9 @@
 #include "../exchange/TextDropTarget.h"
 #include "../framework/Framework.h"
 #include "../picture/GlyphPicture.h"
+#include "FaceChoice.h"
 #include "GlyphFonts.h"
+#include "SystemFaces.h"
 #include "TextCursor.h"
 #include "WheelNotches.h"
 
@@ -41,11 +43,21 @@ public:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 
     // The font that draws the current character in a window whose outer
-    // size is cx by cy, for the frame's face and options.
+    // size is cx by cy, for the frame's face and options: in the face that
+    // really draws it, where another face stands in for the chosen one.
     LOGFONTW GlyphFont(int cx, int cy) const { return GlyphFontFor(m_cursor, cx, cy); }
     // The current character as the view shows it now: its text, the font it
     // is drawn in and the client area's size (a picture of it is made from these).
     picture::ShownGlyph GetShownGlyph() const;
+    // What the status bar and a screen reader say of the face that draws the
+    // current character: empty where it is the chosen face; the face standing
+    // in for it; or that no installed face has it.
+    CStringW GetFaceNote() const;
+    // The chosen face, the fallback option or the installed fonts changed:
+    // the character is drawn and described again.
+    void OnFacesChanged();
+    // Fonts were installed or removed: every character's face is found again.
+    void OnFontsInstalled();
 
     // Once the program is idle after a glyph was painted: draws the characters
     // on either side of it once, off screen, in the fonts they will be drawn
@@ -81,6 +93,12 @@ private:
     IAccPropServices* m_pAccProps = nullptr;
 
     LOGFONTW GlyphFontFor(const CTextCursor& cursor, int cx, int cy) const;
+    // The face that draws the cursor's character: the chosen one, or (with
+    // fallback on) one that has it where the chosen one lacks it; empty where
+    // no installed face has it.
+    std::u16string DrawingFace(const CTextCursor& cursor) const;
+    CSystemFaces m_systemFaces;
+    mutable CFaceChoice m_faceChoice{m_systemFaces}; // remembers each character's face
     bool m_bWarmPending = false; // a glyph was painted; its neighbours are not warmed yet
     CGlyphFonts m_fonts;         // what the glyphs are drawn in, shared by paint and warming
 

@@ -1,7 +1,6 @@
 #include "GlyphFonts.h"
 
 #include <cstring>
-#include <cwchar>
 
 LOGFONTW GlyphLogFont(bool wide, int cx, int cy, const GlyphStyle& style)
 {
@@ -14,6 +13,12 @@ LOGFONTW GlyphLogFont(bool wide, int cx, int cy, const GlyphStyle& style)
         lf.lfWeight = FW_BOLD;
     lf.lfItalic = style.italic;
     std::wcsncpy(lf.lfFaceName, style.face.c_str(), LF_FACESIZE - 1);
+    if (!style.standIn.empty() && style.standIn != style.face) {
+        // Another face's character set: a Shift-JIS one would make the font
+        // mapper prefer a Japanese face to the one named.
+        std::wcsncpy(lf.lfFaceName, style.standIn.c_str(), LF_FACESIZE - 1);
+        lf.lfCharSet = DEFAULT_CHARSET;
+    }
     return lf;
 }
 
@@ -26,10 +31,10 @@ HFONT CGlyphFonts::Get(const LOGFONTW& lf, SCRIPT_CACHE** ppCache)
             return m_fonts[i];
         }
     }
-    // Another size or face: the fonts of the last one are of no more use.
-    if (m_nFonts == kMaxFonts ||
-        (m_nFonts > 0 && (m_logFonts[0].lfHeight != lf.lfHeight ||
-                          std::wcscmp(m_logFonts[0].lfFaceName, lf.lfFaceName) != 0)))
+    // Another size: the fonts of the last one are of no more use. Faces
+    // alternate (a face stands in for characters the chosen one lacks), and
+    // those of a face chosen before go once the set is full.
+    if (m_nFonts == kMaxFonts || (m_nFonts > 0 && m_logFonts[0].lfHeight != lf.lfHeight))
         Release();
     if (!m_fonts[m_nFonts].CreateFontIndirect(&lf))
         return nullptr;

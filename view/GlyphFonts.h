@@ -1,5 +1,5 @@
 // The fonts the glyph is drawn in, each created once and kept while the
-// view's height and face stay. Windows keeps rasterized glyphs per realized
+// view's height stays. Windows keeps rasterized glyphs per realized
 // font object: so the idle-time warming and the paint that follows it must
 // draw with the very same font, and a step then creates none. Each font has
 // its shaping cache (what Uniscribe read of the face), kept as long.
@@ -10,12 +10,14 @@
 
 #include <array>
 
-// How the glyph is drawn besides its size: the options and the chosen face
-// (empty: the font mapper's choice within Shift-JIS).
+// How the glyph is drawn besides its size: the options, the chosen face
+// (empty: the font mapper's choice within Shift-JIS) and the face that draws
+// the character where another stands in for the chosen one (empty: none does).
 struct GlyphStyle {
     bool bold = false;
     bool italic = false;
     CStringW face;
+    CStringW standIn;
 };
 
 // The font that draws a character in a view whose outer size is cx by cy:
@@ -35,8 +37,9 @@ public:
     HFONT Get(const LOGFONTW& lf, SCRIPT_CACHE** ppCache = nullptr);
 
 private:
-    // One character width or the other, bold or not, italic or not.
-    static constexpr int kMaxFonts = 8;
+    // One character width or the other, bold or not, italic or not, in the
+    // chosen face and in those standing in for it.
+    static constexpr int kMaxFonts = 16;
     void Release();
 
     std::array<LOGFONTW, kMaxFonts> m_logFonts{};

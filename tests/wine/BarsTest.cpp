@@ -197,11 +197,12 @@ TEST_F(FrameTest, ToolbarButtonSendsItsCommand)
 TEST_F(FrameTest, StatusPanesHaveTheWidthOfTheirTemplates)
 {
     CStatusBar& bar = frame->m_wndStatusBar;
-    ASSERT_EQ(bar.GetCount(), 4);
+    ASSERT_EQ(bar.GetCount(), 5);
     EXPECT_EQ(bar.GetItemID(0), static_cast<UINT>(ID_SEPARATOR));
     EXPECT_EQ(bar.GetItemID(1), static_cast<UINT>(ID_INDICATOR_POS));
     EXPECT_EQ(bar.GetItemID(2), static_cast<UINT>(ID_INDICATOR_CODE));
     EXPECT_EQ(bar.GetItemID(3), static_cast<UINT>(ID_INDICATOR_UNICODE));
+    EXPECT_EQ(bar.GetItemID(4), static_cast<UINT>(ID_INDICATOR_FACE));
 
     // Measured in the system's status font, not through the bar's own font.
     NONCLIENTMETRICSA ncm{};
@@ -218,12 +219,15 @@ TEST_F(FrameTest, StatusPanesHaveTheWidthOfTheirTemplates)
     const int posWidth = extent("000 / 000");
     const int codeWidth = extent("SJIS : 0XXXXX");
     const int unicodeWidth = extent("U+0XXXXX U+0XXXXX");
+    SIZE face{};
+    ::GetTextExtentPoint32W(hdc, L"Microsoft YaHei \x3067\x8868\x793A", 19, &face); // で表示
     ::SelectObject(hdc, old);
     ::DeleteDC(hdc);
     ::DeleteObject(hFont);
     EXPECT_EQ(bar.GetPaneWidth(1), posWidth);
     EXPECT_EQ(bar.GetPaneWidth(2), codeWidth);
     EXPECT_EQ(bar.GetPaneWidth(3), unicodeWidth);
+    EXPECT_EQ(bar.GetPaneWidth(4), 0); // as wide as its text, none while empty
 
     RECT pos, code, whole;
     bar.SendMessage(SB_GETRECT, 1, reinterpret_cast<LPARAM>(&pos));
@@ -234,9 +238,16 @@ TEST_F(FrameTest, StatusPanesHaveTheWidthOfTheirTemplates)
     EXPECT_GE(Width(code), codeWidth);
     EXPECT_GT(pos.left, whole.right / 4); // the message pane takes the rest
 
+    bar.SetPaneText(4, L"Microsoft YaHei \x3067\x8868\x793A");
+    EXPECT_EQ(bar.GetPaneWidth(4), face.cx);
+    RECT after;
+    bar.SendMessage(SB_GETRECT, 2, reinterpret_cast<LPARAM>(&after));
+    EXPECT_EQ(Width(after), Width(code));
+    EXPECT_LT(after.left, code.left); // made room for
+    bar.SetPaneText(4, L"");
+
     // A longer text is cut at the pane's edge; the pane keeps its width.
     bar.SetPaneText(1, "1234 / 12345678");
-    RECT after;
     bar.SendMessage(SB_GETRECT, 1, reinterpret_cast<LPARAM>(&after));
     EXPECT_EQ(Width(after), Width(pos));
 }

@@ -120,7 +120,7 @@ TEST_F(FrameTest, ToolbarRefusesAResourceItsImageStripCannotServe)
 TEST_F(FrameTest, StatusPaneIndexesOutsideTheBarNameNothing)
 {
     CStatusBar& bar = frame->m_wndStatusBar;
-    for (int index : {-1, 4, 1000}) {
+    for (int index : {-1, 5, 1000}) {
         EXPECT_EQ(bar.GetItemID(index), 0u);
         EXPECT_EQ(bar.GetPaneWidth(index), 0);
         bar.SetPaneText(index, "x");

@@ -21,7 +21,9 @@ static_assert(ID_VIEW_CLIPWATCH == 32772 && ID_VIEW_TOPMOST == 32773 && ID_FONTB
 static_assert(ID_FONT_BOLD == 32776 && ID_FONT_ITALIC == 32777, "ids");
 static_assert(ID_PREV_CHAR == 32779 && ID_NEXT_CHAR == 32780 && ID_INPUT_TEXT == 32781, "ids");
 static_assert(ID_FIRST_CHAR == 32782 && ID_LAST_CHAR == 32783 && ID_VIEW_FULLSCREEN == 32784, "ids");
-static_assert(ID_EDIT_COPY_PICTURE == 32786 && ID_FILE_SAVE_PICTURE == 32787, "ids");
+static_assert(ID_VIEW_FALLBACK == 32785 && ID_EDIT_COPY_PICTURE == 32786 && ID_FILE_SAVE_PICTURE == 32787 &&
+                  ID_INDICATOR_FACE == 104,
+              "ids");
 static_assert(ID_INDICATOR_POS == 61204, "ids");
 static_assert(ID_FILE_NEW == 57600 && ID_APP_EXIT == 57665 && ID_APP_ABOUT == 57664, "ids");
 static_assert(ID_EDIT_COPY == 57634 && ID_EDIT_CUT == 57635 && ID_EDIT_PASTE == 57637 && ID_EDIT_UNDO == 57643, "ids");
@@ -129,6 +131,9 @@ const Row kRows[] = {
     // The program's own rows.
     {ID_INDICATOR_CODE, "SJIS : 0XXXXX", nullptr},
     {ID_INDICATOR_UNICODE, "U+0XXXXX U+0XXXXX", nullptr},
+    {ID_INDICATOR_FACE, "Microsoft YaHei で表示", nullptr},
+    {IDS_SHOWN_IN, "%s で表示", nullptr},
+    {IDS_NO_FACE, "この文字のフォントなし", nullptr},
     {IDR_MAINFRAME, "quelvan", nullptr},
     {AFX_IDS_APP_TITLE, "quelvan", nullptr},
     {AFX_IDS_IDLEMESSAGE, "ﾚﾃﾞｨ", nullptr},
@@ -144,6 +149,7 @@ const Row kRows[] = {
     {ID_FIRST_CHAR, "最初の文字に移動します。", "最初の文字"},
     {ID_LAST_CHAR, "最後の文字に移動します。", "最後の文字"},
     {ID_VIEW_FULLSCREEN, "文字を画面全体に表示します。F11 または Esc で元に戻ります。", "全画面表示"},
+    {ID_VIEW_FALLBACK, "選んだフォントにない文字を、その文字のある他のフォントで表示します。", "他のフォントで表示"},
     {ID_EDIT_COPY_PICTURE, "文字を画像としてクリップボードにコピーします。", "画像としてコピー"},
     {ID_FILE_SAVE_PICTURE, "文字を画像ファイル (PNG、SVG、EMF) に保存します。", "画像として保存"},
     {IDS_PICTURE_TYPES, "PNG 画像 (*.png)|*.png|SVG 画像 (*.svg)|*.svg|拡張メタファイル (*.emf)|*.emf|", nullptr},
@@ -273,6 +279,7 @@ TEST(ResourceMenu, PopupsItemsTextsAndIdsInOrder)
           kSeparator,
           {"クリップボード監視(&C)", ID_VIEW_CLIPWATCH},
           {"常に最上位に表示(&V)", ID_VIEW_TOPMOST},
+          {"ない文字は他のフォントで表示(&O)", ID_VIEW_FALLBACK},
           kSeparator,
           {"全画面表示(&F)\tF11", ID_VIEW_FULLSCREEN}}},
         {"ﾍﾙﾌﾟ(&H)", {{"quelvan のﾊﾞｰｼﾞｮﾝ情報(&A)...", ID_APP_ABOUT}}},
