@@ -1,6 +1,6 @@
 #include "GlyphPicture.h"
 
-#include "GlyphRun.h"
+#include "../view/GlyphRun.h"
 #include "Png.h"
 
 #include <cstring>

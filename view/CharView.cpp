@@ -6,7 +6,7 @@
 #include "../framework/CommandRow.h"
 #include "../res/resource.h"
 #include "InputDlg.h"
-#include "ShapedGlyph.h"
+#include "GlyphRun.h"
 #include "StatusText.h"
 
 #include <oleacc.h>
@@ -285,10 +285,13 @@ void DrawGlyph(HDC hDC, const CTextCursor& cursor, SCRIPT_CACHE* pCache, bool bO
     ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
     ::SetBkMode(hDC, TRANSPARENT);
     const CStringW glyph = exchange::CurrentText(cursor);
-    if (cursor.CurrentKept() || cursor.CurrentEnd() > cursor.GetPos() + cursor.CurrentWidth() || bOtherFace)
-        DrawShaped(hDC, glyph.c_str(), static_cast<int>(glyph.size()), pCache);
-    else
+    if (!cursor.CurrentKept() && cursor.CurrentEnd() == cursor.GetPos() + cursor.CurrentWidth() && !bOtherFace) {
         ::TextOutW(hDC, 0, 0, glyph.c_str(), static_cast<int>(glyph.size()));
+        return;
+    }
+    CGlyphRun run(pCache);
+    if (run.Shape(hDC, glyph.c_str(), static_cast<int>(glyph.size())))
+        run.Draw(hDC);
 }
 
 } // namespace
