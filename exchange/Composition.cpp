@@ -28,8 +28,7 @@ constexpr unsigned kCombiningShift = 9;
 unsigned CombiningValue(char32_t c)
 {
     using namespace unicode_tables;
-    return BlockRunValue(kCombiningRuns, kCombiningRunCount, kCombiningBlocks, kCombiningBlocksEnd, kCombiningShift,
-                         c);
+    return BlockRunValue(kCombiningRuns, kCombiningRunCount, kCombiningGroups, kCombiningBlocks, kCombiningShift, c);
 }
 
 // The primary composite of a starter and the character after it, 0 for
@@ -41,10 +40,15 @@ char32_t Composite(char32_t first, char32_t second, unsigned value)
     if (!(value & kSecondFlag))
         return 0;
     using namespace unicode_tables;
-    const auto second_at = std::lower_bound(kSeconds, kSeconds + kSecondCount, static_cast<std::uint32_t>(second));
-    const std::uint32_t key = static_cast<std::uint32_t>(first) << 8 | static_cast<std::uint32_t>(second_at - kSeconds);
-    const auto pair = std::lower_bound(kPairKeys, kPairKeys + kPairCount, key);
-    return pair != kPairKeys + kPairCount && *pair == key ? kPairComposites[pair - kPairKeys] : 0;
+    // A pair's characters share a plane; the tables keep their low 16 bits.
+    if ((first ^ second) >> 16)
+        return 0;
+    const std::size_t index = std::lower_bound(kSeconds, kSeconds + kSecondCount, second) - kSeconds;
+    const std::uint16_t* const begin = kPairFirsts + kSecondPairs[index];
+    const std::uint16_t* const end = kPairFirsts + kSecondPairs[index + 1];
+    const auto low = static_cast<std::uint16_t>(first);
+    const std::uint16_t* const pair = std::lower_bound(begin, end, low);
+    return pair != end && *pair == low ? (second & ~char32_t{0xFFFF}) | kPairComposites[pair - kPairFirsts] : 0;
 }
 
 } // namespace

@@ -15,7 +15,7 @@ unsigned GraphemeValue(char32_t c)
 {
     using namespace unicode_tables;
     const unsigned value =
-        BlockRunValue(kGraphemeRuns, kGraphemeRunCount, kGraphemeBlocks, kGraphemeBlocksEnd, kGraphemeShift, c);
+        BlockRunValue(kGraphemeRuns, kGraphemeRunCount, kGraphemeGroups, kGraphemeBlocks, kGraphemeShift, c);
     // The syllables are one run in the table: LV every 28th, LVT between.
     if ((value & 0xF) == CGraphemeBreaker::LV && (c - kHangulFirst) % kHangulTCount != 0)
         return (value & ~0xFu) | CGraphemeBreaker::LVT;

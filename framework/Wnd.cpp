@@ -4,17 +4,37 @@
 
 #include "WinApp.h"
 
-#include <set>
+#include <algorithm>
+#include <forward_list>
 #include <string>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// Windows bound to objects. One thread creates and uses every window.
-std::unordered_map<HWND, CWnd*>& PermanentMap()
+// Windows bound to objects. One thread creates and uses every window. They
+// are a few dozen at most: a look along them is as quick as a hash.
+using WindowObjects = std::vector<std::pair<HWND, CWnd*>>;
+
+WindowObjects& PermanentMap()
 {
-    static std::unordered_map<HWND, CWnd*> map;
+    static WindowObjects map;
     return map;
+}
+
+WindowObjects::iterator FindPermanent(HWND hWnd)
+{
+    WindowObjects& map = PermanentMap();
+    return std::find_if(map.begin(), map.end(), [hWnd](const auto& bound) { return bound.first == hWnd; });
+}
+
+void Unbind(HWND hWnd)
+{
+    const auto it = FindPermanent(hWnd);
+    if (it != PermanentMap().end()) {
+        *it = PermanentMap().back();
+        PermanentMap().pop_back();
+    }
 }
 
 // The object whose window CreateEx is creating, until the hook binds it. The
@@ -62,7 +82,7 @@ void CWnd::DestroyDetached()
         return;
     const HWND hWnd = m_hWnd;
     ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    PermanentMap().erase(hWnd);
+    Unbind(hWnd);
     m_hWnd = nullptr;
     m_pfnSuper = nullptr;
     ::DestroyWindow(hWnd);
@@ -70,19 +90,23 @@ void CWnd::DestroyDetached()
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    auto it = PermanentMap().find(hWnd);
+    const auto it = FindPermanent(hWnd);
     return it == PermanentMap().end() ? nullptr : it->second;
 }
 
 void CWnd::Attach(HWND hWnd)
 {
     m_hWnd = hWnd;
-    PermanentMap()[hWnd] = this;
+    const auto it = FindPermanent(hWnd);
+    if (it != PermanentMap().end())
+        it->second = this;
+    else
+        PermanentMap().emplace_back(hWnd, this);
 }
 
 void CWnd::DetachAfterDestroy()
 {
-    PermanentMap().erase(m_hWnd);
+    Unbind(m_hWnd);
     m_hWnd = nullptr;
     m_pfnSuper = nullptr;
     CWinApp* pApp = AfxGetApp();
@@ -194,11 +218,12 @@ void CWnd::CenterWindow(HWND hWndAlternateOwner) const
 
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
-    static std::set<std::string> registered;
+    // A few classes: a list keeps each name where it is, for the pointer returned.
+    static std::forward_list<std::string> registered;
     char name[96];
     wsprintfA(name, "Afx:%p:%x:%p:%p:%p", static_cast<void*>(AfxGetInstanceHandle()), nClassStyle,
               static_cast<void*>(hCursor), static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
-    auto it = registered.find(name);
+    const auto it = std::find(registered.begin(), registered.end(), name);
     if (it != registered.end())
         return it->c_str();
     WNDCLASSA wc{};
@@ -211,7 +236,8 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
     wc.lpszClassName = name;
     if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return nullptr;
-    return registered.insert(name).first->c_str();
+    registered.emplace_front(name);
+    return registered.front().c_str();
 }
 
 HINSTANCE AfxGetInstanceHandle()
