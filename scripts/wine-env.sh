@@ -32,21 +32,34 @@ wine_prefix_create() {
     touch "$WINEPREFIX/.quelvan-ready"
 }
 
+# The server that runs this prefix, if one does: it works in a folder named
+# after the prefix's device and inode.
+prefix_server() {
+    local dir pid
+    dir=server-$(stat -c %D "$WINEPREFIX")-$(printf %x "$(stat -c %i "$WINEPREFIX")")
+    for pid in $(pgrep -x wineserver64); do
+        [ "$(basename "$(readlink "/proc/$pid/cwd")")" != "$dir" ] || { echo "$pid"; return 0; }
+    done
+}
+
 # Starts a persistent server and Wine's services with their output on
 # /dev/null, so that no caller (CTest above all) waits on their pipes. The
 # services live as long as the server.
 wine_services_up() {
     wine_prefix_ready
-    local pidfile="$WINEPREFIX/.wineserver.pid" displayfile="$WINEPREFIX/.wineserver.display"
-    if [ -f "$pidfile" ] && [ "$(ps -o comm= -p "$(cat "$pidfile")" 2>/dev/null)" = wineserver64 ]; then
-        # A server left from an earlier run on another X display would start
-        # every program on a display that is gone.
-        [ "$(cat "$displayfile" 2>/dev/null)" = "${DISPLAY:-}" ] && return 0
+    local displayfile=$WINEPREFIX/.wineserver.display pid
+    pid=$(prefix_server)
+    if [ -n "$pid" ]; then
+        [[ "$(ps -o args= -p "$pid")" == *" -p" ]] && [ "$(cat "$displayfile" 2>/dev/null)" = "${DISPLAY:-}" ] &&
+            return 0
+        # Any other server makes way: one that a program started on demand
+        # ends, with the services, moments after the prefix's last program
+        # (under the next one starting, at worst), and one left from an
+        # earlier run would start every program on a display that is gone.
         wineserver -k 2>/dev/null || true
         wineserver -w 2>/dev/null || true
     fi
     echo "${DISPLAY:-}" > "$displayfile"
     wineserver -p </dev/null >/dev/null 2>&1
     wine cmd /c exit </dev/null >/dev/null 2>&1
-    pgrep -n -x wineserver64 > "$pidfile"
 }
