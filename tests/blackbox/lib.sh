@@ -1,7 +1,9 @@
 # Sourced by the black-box tests: start quelvan under Wine, drive it with real
 # input (xdotool), look at it with the probe and with screenshots.
 # Arguments of every test: QUELVAN_EXE PROBE_EXE OUT_DIR
-set -euo pipefail
+set -Eeuo pipefail
+# A command that stops a test says which, where fail() would have said why.
+trap 'echo "FAIL: ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND (exit $?)${FUNCNAME:+, called from line ${BASH_LINENO[0]}}" >&2' ERR
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 : "${DISPLAY:?the black-box tests need an X display (scripts/test.sh starts one)}"
 
