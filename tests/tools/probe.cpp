@@ -62,6 +62,7 @@
 #include <vector>
 
 #include "HexBytes.h"
+#include "OpenClipboard.h"
 
 namespace {
 
@@ -236,7 +237,7 @@ int SetClipboard(const char* hex, UINT format, const char* lcid)
     HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
     std::memcpy(::GlobalLock(h), bytes.data(), bytes.size());
     ::GlobalUnlock(h);
-    if (!::OpenClipboard(nullptr))
+    if (!OpenClipboardPatiently())
         return 1;
     ::EmptyClipboard();
     ::SetClipboardData(format, h);
@@ -252,7 +253,7 @@ int SetClipboard(const char* hex, UINT format, const char* lcid)
 
 int GetClipboard(UINT format)
 {
-    if (!::OpenClipboard(nullptr))
+    if (!OpenClipboardPatiently())
         return 1;
     HANDLE h = ::GetClipboardData(format);
     const char* p = h ? static_cast<const char*>(::GlobalLock(h)) : nullptr;
@@ -289,7 +290,7 @@ int CALLBACK CountTextRecord(HDC, HANDLETABLE*, const ENHMETARECORD* r, int, LPA
 
 int GetClipboardPictures(const std::string& dir)
 {
-    if (!::OpenClipboard(nullptr))
+    if (!OpenClipboardPatiently())
         return 1;
     if (HENHMETAFILE hMeta = static_cast<HENHMETAFILE>(::GetClipboardData(CF_ENHMETAFILE))) {
         ENHMETAHEADER mh{};
