@@ -25,6 +25,7 @@
 #include <string>
 
 #include "HexBytes.h"
+#include "OpenClipboard.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ int Picture()
     HDC hdc = ::GetDC(nullptr);
     HBITMAP hbm = ::CreateCompatibleBitmap(hdc, 8, 8);
     ::ReleaseDC(nullptr, hdc);
-    if (!::OpenClipboard(nullptr))
+    if (!OpenClipboardPatiently())
         return 1;
     ::EmptyClipboard();
     ::SetClipboardData(CF_BITMAP, hbm);
@@ -136,7 +137,7 @@ int Hold(DWORD seconds)
 {
     // Only an owner window keeps other programs from opening the clipboard.
     HWND hWnd = NewWindow(&::DefWindowProcA, WS_OVERLAPPED, 0, 0, 10, 10);
-    if (!::OpenClipboard(hWnd))
+    if (!OpenClipboardPatiently(hWnd))
         return 1;
     Say("held");
     ::Sleep(seconds * 1000);
