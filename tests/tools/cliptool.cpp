@@ -3,10 +3,10 @@
 //   cliptool viewer [HANG_S]       joins the viewer chain and logs to stdout: "hwnd H", then
 //                                  "draw" and "change REMOVED AFTER" for each notice (handles
 //                                  in hex); with HANG_S, stops answering for that long at the
-//                                  first change of the clipboard
+//                                  first change of the clipboard, then says "awake"
 //   cliptool leave H | quit H      the viewer H leaves the chain (and stays) | leaves and ends
 //   cliptool picture               puts only a bitmap on the clipboard
-//   cliptool hold SECONDS          holds the clipboard open (from a window); "held" once open
+//   cliptool hold SECONDS          holds the clipboard open (from a window); "held" once open, "released" after
 //   cliptool drag X Y KIND [HEX]   shows a 100x100 source window at X,Y that starts a drag on a
 //                                  click and prints "ready", then "effect N" when it ends. KIND:
 //                                  text (CF_TEXT in a terminated block), block (no terminator),
@@ -80,6 +80,7 @@ LRESULT CALLBACK ViewerProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
             if (g_hangMs) {
                 ::Sleep(g_hangMs);
                 g_hangMs = 0;
+                Say("awake");
             }
         }
         if (g_hNext)
@@ -142,6 +143,7 @@ int Hold(DWORD seconds)
     Say("held");
     ::Sleep(seconds * 1000);
     ::CloseClipboard();
+    Say("released");
     return 0;
 }
 
