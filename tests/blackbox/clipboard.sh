@@ -48,7 +48,7 @@ probe command $PASTE
 probe command $CLIPWATCH
 probe command $PREV # queued behind them: runs once they are done
 until_ok pos_is '  2 /   3' || fail "the commands did not run"
-! grep -q released "$OUT/hold.log" || fail "Paste waited on the held clipboard"
+! logged hold released || fail "Paste waited on the held clipboard"
 wait $!
 sleep 0.5
 pos_is '  2 /   3' || fail "a change seen while the clipboard was held was taken later"
