@@ -4,16 +4,6 @@
 
 #include "ViewText.h"
 
-
-namespace {
-
-// How long a chain notice may wait on the next viewer. A viewer that has
-// stopped answering is skipped after this (at once, once the system counts it
-// as hung); a live one still handles the notice, in its turn.
-constexpr UINT kNoticeTimeoutMs = 500;
-
-} // namespace
-
 void CMainFrame::JoinClipboardChain()
 {
     // The notification that joining sends arrives inside this call, while the
@@ -29,9 +19,12 @@ void CMainFrame::LeaveClipboardChain()
 
 void CMainFrame::PassToNextViewer(UINT message, WPARAM wParam, LPARAM lParam) const
 {
+    // Queued for the next viewer without waiting on it: one that has stopped
+    // answering does not freeze us, and one that is only slow still gets every
+    // notice, in order, once it reads its messages. A send with a time limit
+    // would take a notice back unread when the limit ran out.
     if (m_hWndNextViewer)
-        ::SendMessageTimeoutA(m_hWndNextViewer, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                              kNoticeTimeoutMs, nullptr);
+        ::SendNotifyMessageA(m_hWndNextViewer, message, wParam, lParam);
 }
 
 void CMainFrame::OnViewClipWatch()
