@@ -6,7 +6,8 @@
 //                                  first change of the clipboard, then says "awake"
 //   cliptool leave H | quit H      the viewer H leaves the chain (and stays) | leaves and ends
 //   cliptool picture               puts only a bitmap on the clipboard
-//   cliptool hold SECONDS          holds the clipboard open (from a window); "held" once open, "released" after
+//   cliptool hold SECONDS          holds the clipboard open (from a window); "held" once open,
+//                                  "released" after
 //   cliptool drag X Y KIND [HEX]   shows a 100x100 source window at X,Y that starts a drag on a
 //                                  click and prints "ready", then "effect N" when it ends. KIND:
 //                                  text (CF_TEXT in a terminated block), block (no terminator),
